@@ -1,0 +1,10 @@
+// The subcommands of velion-cli. Each registers itself on the application and, when chosen, leaves
+// the work to run in `lauf`; the work returns the exit code (0 success, 1 a reported failure,
+// 2 bad usage or unreadable input).
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+#include <functional>
+
+using TLauf = std::function<int()>;

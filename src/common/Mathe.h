@@ -1,0 +1,11 @@
+// Small real helpers used across subsystems: straight-line interpolation and the real power.
+#pragma once
+
+#include "common/Extended.h"
+
+/// z1 + (x - x1)(z2 - z1)/(x2 - x1); z1 when x1 = x2.
+Extended Interpolieren(Extended x, Extended x1, Extended z1, Extended x2, Extended z2);
+
+/// b^p, also for negative bases: exp(p ln b) for b > 0, 0 for b = 0; for b < 0 and a whole p
+/// |b|^p, negated when p is odd; 0 for b < 0 and a fractional p.
+Extended Potenz(Extended b, Extended p);

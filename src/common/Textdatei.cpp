@@ -1,0 +1,161 @@
+// Code-page conversion, line splitting and atomic replacement of text files.
+#include "common/Textdatei.h"
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#include "common/Fehler.h"
+
+namespace {
+
+// Code points of the bytes 0x80..0x9F in Windows-1252 (0 where the code page has no character).
+constexpr char32_t Cp1252Oben[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+void HaengeUtf8An(std::string& aus, char32_t c)
+{
+    if (c < 0x80) {
+        aus += static_cast<char>(c);
+    } else if (c < 0x800) {
+        aus += static_cast<char>(0xC0 | (c >> 6));
+        aus += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        aus += static_cast<char>(0xE0 | (c >> 12));
+        aus += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        aus += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+char ZuCp1252(char32_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
+    for (int i = 0; i < 32; ++i)
+        if (Cp1252Oben[i] == c && c != 0) return static_cast<char>(0x80 + i);
+    return '?';
+}
+
+}  // namespace
+
+std::string Cp1252ZuUtf8(std::string_view text)
+{
+    std::string aus;
+    aus.reserve(text.size());
+    for (const char ch : text) {
+        const auto b = static_cast<unsigned char>(ch);
+        if (b < 0x80) {
+            aus += ch;
+        } else if (b < 0xA0) {
+            const char32_t c = Cp1252Oben[b - 0x80];
+            HaengeUtf8An(aus, c != 0 ? c : char32_t(b));
+        } else {
+            HaengeUtf8An(aus, b);
+        }
+    }
+    return aus;
+}
+
+std::string Utf8ZuCp1252(std::string_view text)
+{
+    std::string aus;
+    aus.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const auto b = static_cast<unsigned char>(text[i]);
+        char32_t c = b;
+        int laenge = 1;
+        if (b >= 0xF0) {
+            laenge = 4;
+            c = b & 0x07;
+        } else if (b >= 0xE0) {
+            laenge = 3;
+            c = b & 0x0F;
+        } else if (b >= 0xC0) {
+            laenge = 2;
+            c = b & 0x1F;
+        } else if (b >= 0x80) {
+            aus += '?';  // a stray continuation byte
+            ++i;
+            continue;
+        }
+        if (i + laenge > text.size()) {
+            aus += '?';
+            break;
+        }
+        for (int k = 1; k < laenge; ++k) c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+        aus += ZuCp1252(c);
+        i += laenge;
+    }
+    return aus;
+}
+
+std::string LeseDateiRoh(const std::filesystem::path& datei)
+{
+    std::error_code fehler;
+    if (std::filesystem::is_directory(datei, fehler)) throw EDatei(datei.string(), 0, "", "eine Datei, kein Ordner");
+    std::ifstream ein(datei, std::ios::binary);
+    if (!ein) throw EDatei(datei.string(), 0, "", "eine lesbare Datei (nicht gefunden oder kein Zugriff)");
+    std::string inhalt((std::istreambuf_iterator<char>(ein)), std::istreambuf_iterator<char>());
+    if (ein.bad()) throw EDatei(datei.string(), 0, "", "eine lesbare Datei (Lesefehler)");
+    return inhalt;
+}
+
+std::vector<std::string> InZeilen(std::string_view text)
+{
+    std::vector<std::string> zeilen;
+    std::string zeile;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\r' || c == '\n') {
+            zeilen.push_back(std::move(zeile));
+            zeile.clear();
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        } else {
+            zeile += c;
+        }
+    }
+    if (!zeile.empty()) zeilen.push_back(std::move(zeile));
+    return zeilen;
+}
+
+std::vector<std::string> LeseTextzeilen(const std::filesystem::path& datei)
+{
+    return InZeilen(Cp1252ZuUtf8(LeseDateiRoh(datei)));
+}
+
+void SchreibeDateiAtomar(const std::filesystem::path& datei, std::string_view inhalt)
+{
+    std::filesystem::path temporaer = datei;
+    temporaer += ".tmp~";
+    {
+        std::ofstream aus(temporaer, std::ios::binary | std::ios::trunc);
+        if (!aus) throw EDatei(datei.string(), 0, "", "einen beschreibbaren Ordner");
+        aus.write(inhalt.data(), static_cast<std::streamsize>(inhalt.size()));
+        aus.flush();
+        if (!aus) {
+            aus.close();
+            std::error_code ignoriert;
+            std::filesystem::remove(temporaer, ignoriert);
+            throw EDatei(datei.string(), 0, "", "genug Platz zum Schreiben (Schreibfehler)");
+        }
+    }
+    std::error_code fehler;
+    std::filesystem::rename(temporaer, datei, fehler);
+    if (fehler) {
+        std::error_code ignoriert;
+        std::filesystem::remove(temporaer, ignoriert);
+        throw EDatei(datei.string(), 0, "", "eine ersetzbare Datei (" + fehler.message() + ")");
+    }
+}
+
+void SchreibeTextzeilen(const std::filesystem::path& datei, const std::vector<std::string>& zeilen)
+{
+    std::string inhalt;
+    for (const std::string& z : zeilen) {
+        inhalt += Utf8ZuCp1252(z);
+        inhalt += "\r\n";
+    }
+    SchreibeDateiAtomar(datei, inhalt);
+}
