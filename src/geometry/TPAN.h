@@ -56,6 +56,17 @@ public:
     T3Vektor EckeHintenRechts;
     T3Vektor Normale;  ///< unit normal; the zero vector for a panel without area
 
+    // Results of the force evaluation, per unit of rho times the squared free-stream speed [m²].
+    T3Vektor Wirbelvektor;      ///< Anfang minus Ende of the bound vortex
+    T3Vektor Kraftpunkt;        ///< midpoint of the bound vortex, where Kraft1 acts
+    T3Vektor Laengsvektor;      ///< start minus end of the chordwise force piece
+    T3Vektor Laengskraftpunkt;  ///< midpoint of the chordwise force piece, where Kraft2 acts
+    Extended Gamma1 = 0.0L;     ///< circulation of the bound vortex
+    Extended Gamma2 = 0.0L;     ///< circulation of the chordwise force piece
+    T3Vektor Kraft1;            ///< force on the bound vortex
+    T3Vektor Kraft2;            ///< force on the chordwise force piece
+    T3Vektor Panelkraft;        ///< Kraft1 + Kraft2
+
     // Drawing flags, set by the 3D view before it draws.
     int Fuellmodus = 1;  ///< 0 not drawn, 1 filled, 2 outline
     bool VerdeckteLinienZeigen = false;
