@@ -8,3 +8,6 @@
 #include <functional>
 
 using TLauf = std::function<int()>;
+
+/// velion-cli profile FILE.dat [--json]
+void RegistriereProfile(CLI::App& app, TLauf& lauf);

@@ -10,6 +10,7 @@ int main(int argc, char** argv)
     CLI::App app{"Velion: aerodynamic design of model aircraft"};
     app.require_subcommand(1);
     TLauf lauf;
+    RegistriereProfile(app, lauf);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
