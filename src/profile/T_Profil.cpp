@@ -130,6 +130,7 @@ void TProfil::Assign(const TProfil* anderes)
 {
     if (anderes == nullptr || anderes == this) return;
     punkte_ = anderes->punkte_;
+    Panels2D.clear();
     Titel = anderes->Titel;
     Dateiname = anderes->Dateiname;
     Beiwerte = anderes->Beiwerte;
@@ -173,6 +174,7 @@ void TProfil::LoadDat(const std::filesystem::path& datei)
     for (std::size_t i = 1; i < zeilen.size(); ++i) punkte.push_back(LiesPunktzeile(name, static_cast<int>(i) + 1, zeilen[i]));
 
     punkte_ = std::move(punkte);
+    Panels2D.clear();
     Titel = zeilen.front();
     Dateiname = datei.filename().string();
 }
@@ -189,6 +191,7 @@ void TProfil::SaveDat(const std::filesystem::path& datei) const
 void TProfil::SetDefault()
 {
     punkte_.clear();
+    Panels2D.clear();
     Titel = "Naca0010";
     Dateiname = "Naca0010.dat";
     for (const TPunktwert& w : Naca0010) punkte_.push_back({w.X, 0.0L, w.Z});

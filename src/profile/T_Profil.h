@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "common/Extended.h"
+#include "profile/TVP.h"
 
 /// One contour point: X chordwise (0 nose, 1 trailing edge), Y spanwise station (0 in a profile
 /// file), Z thickness direction, positive up.
@@ -72,6 +73,9 @@ public:
     /// the suffix "_inv" an inverted profile.
     std::string Dateiname;
     std::array<Extended, AnzahlBeiwerte> Beiwerte{};
+    /// Panels of the last 2D panel computation on this contour; LoadDat, SetDefault and Assign,
+    /// which replace the contour, discard them.
+    std::vector<TVP> Panels2D;
 
     // Flap working fields of the derived section lines of a segment.
     std::uint16_t Scharnierindex = 0;

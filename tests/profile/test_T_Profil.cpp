@@ -122,9 +122,13 @@ TEST(TProfil, AssignCopiesContourNamesValuesAndHingeButNotFlapDistances)
     a.AbstandEndleiste = 0.3L;
     a.Klappenfaktor = 1.1L;
 
+    a.Panels2D.resize(3);
+
     TProfil b;
     b.AddPunkt({5.0L, 5.0L, 5.0L});
+    b.Panels2D.resize(2);
     b.Assign(&a);
+    EXPECT_TRUE(b.Panels2D.empty());
     ErwarteGleicheKontur(a, b);
     EXPECT_EQ(b.Titel, "Naca0010");
     EXPECT_EQ(b.Dateiname, "Naca0010.dat");
