@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "common/Extended.h"
+#include "common/Vektor.h"
 #include "profile/TVP.h"
 
 /// One contour point: X chordwise (0 nose, 1 trailing edge), Y spanwise station (0 in a profile
@@ -129,6 +130,87 @@ public:
 
     /// Index of the nose: the first point with the smallest X; 0 for fewer than 2 points.
     int NasenIndex() const;
+
+    // --- Geometry: queries and transformations in place (Profilgeometrie.cpp), resampling into new
+    // profiles (Profilneuverteilung.cpp), blending (Strak.cpp), flap deflection (Klappenprofil.cpp).
+
+    static constexpr int Oberseite = 0;
+    static constexpr int Unterseite = 1;
+    enum class TExtremart { Kleinstes, Groesstes };
+
+    struct TExtremum {
+        int Index = 0;
+        Extended Wert = 0.0L;
+    };
+
+    /// Height found on a contour at a station, with the bracketing indices: equal when a point sits at
+    /// the station, both -1 when the station lies on no segment (Z is then 0).
+    struct THoehe {
+        Extended Z = 0.0L;
+        int Index1 = -1;
+        int Index2 = -1;
+        bool Gefunden() const { return Index1 >= 0; }
+        bool Interpoliert() const { return Index1 != Index2; }
+    };
+
+    /// Smallest X of all points; 1e6 for an empty profile.
+    Extended MinX() const;
+    /// First point with the smallest or largest coordinate of axis 0 (X), 1 (Y) or 2 (Z); index 0
+    /// and the start value (+-100000) for an empty profile.
+    TExtremum Extremum(int achse, TExtremart art) const;
+    /// Inserts the nose point (0, 0, 0) where the contour turns, unless a point (0, 0) exists.
+    void NaseEinfuegen();
+    /// Height of the upper (Oberseite) or lower (Unterseite) side at station x; inserts the nose
+    /// first. A new point at x belongs after Index1 on the upper side, before Index1 on the lower.
+    THoehe HoeheBeiX(int seite, Extended x);
+    /// Height at x on a single chain whose X falls with the index (a camber line); a point matches
+    /// when X and x agree to 6 decimals. A new point at x belongs at Index2.
+    THoehe HoeheAufLinie(Extended x) const;
+
+    /// Rotates points erster..letzter about (zentrumX, zentrumZ) by `winkel` radians; a positive
+    /// angle turns clockwise in the X-Z plane (trailing edge down). Y is untouched.
+    void Drehen(int erster, int letzter, Extended winkel, Extended zentrumZ, Extended zentrumX);
+    /// Scales X and Z by 1 / X of the first point and returns that factor.
+    Extended Normieren();
+    /// Turns the contour about the origin so that the nose-to-trailing-edge-midpoint line is level;
+    /// returns the angle [rad].
+    Extended Entdrehen();
+    /// Upside down: reversed order, Z mirrored; the file name gains or loses the suffix "_inv".
+    void Invertieren();
+    /// Cross-section area for chord `tiefe` [m] -> [m^2]. Works on a copy, so a missing nose point
+    /// is not inserted into this profile.
+    Extended Querschnittsflaeche(Extended tiefe) const;
+    /// Normal of the plane through points 0, n/3 and 2n/3; zero for fewer than 3 points.
+    T3Vektor Ebenennormale() const;
+    /// Brings a contour lying anywhere in space into the X-Z plane with the nose at the origin.
+    void Ausrichten();
+
+    /// N points on cosine-spaced stations: 2 (N div 2) + 1 points with the nose (0, 0, 0); a copy for
+    /// fewer than 2 points.
+    std::unique_ptr<TProfil> CosinusVerteilung(int n) const;
+    /// k points per segment by straight subdivision, then the last point.
+    std::unique_ptr<TProfil> Verfeinern(int k) const;
+    /// Uniform cubic B-spline through the points as control points, k points per segment, X scaled
+    /// back to 0..1. No limit on the point count.
+    std::unique_ptr<TProfil> Glaetten(int k) const;
+    /// The resampler of every surface: five passes of refine, smooth and cosine resampling, the last
+    /// to N points (2 (N div 2) + 1). The result is slightly smoothed, not an interpolation. Works on
+    /// a copy: the nose the passes need is inserted there, not into this profile.
+    std::unique_ptr<TProfil> Neuverteilen(int n) const;
+
+    /// Makes this profile the blend of `a` at station `stationA` and `b` at `stationB` at `station`
+    /// [m]. Nothing happens unless both exist and have points. Contours of unequal point count are
+    /// both resampled to the larger count n (n + 1 points when n is even) and all points are blended.
+    void Mischen(const TProfil* a, Extended stationA, const TProfil* b, Extended stationB, Extended station);
+
+    /// A new profile with the part behind the hinge turned down by `ausschlag` degrees (negative:
+    /// up); `klappentiefe` is the flap chord in % of the chord, `scharnierhoehe` the hinge height in %
+    /// of the local thickness from the lower side. The profile is expected normalised. When the
+    /// turned flap does not meet the fixed part (no crossing of the contours), the result is an
+    /// unchanged copy and `ohneSchnitt`, when given, is set: deflecting the whole profile instead
+    /// would silently change its incidence.
+    std::unique_ptr<TProfil> Klappenprofil(Extended scharnierhoehe, Extended klappentiefe, Extended ausschlag,
+                                           bool* ohneSchnitt = nullptr) const;
 
 private:
     std::vector<TKoordinate> punkte_;
