@@ -26,33 +26,40 @@ private:
 
 // LU decomposition in place by Crout's method with implicit partial pivoting (each row scaled by
 // its largest magnitude). A row of zeros gets the scale 1 and a zero pivot becomes 1e-20, so the
-// decomposition always completes.
+// decomposition always completes. The column in work is kept in a contiguous buffer; the order of
+// every operation is that of the plain column-by-column algorithm.
 void LUZerlegung(TQuadratmatrix& a, int n, std::vector<int>& index)
 {
     std::vector<Extended> skala(n);
     for (int i = 0; i < n; ++i) {
         Extended groesste = 0.0L;
-        for (int j = 0; j < n; ++j) groesste = std::fmax(groesste, std::fabs(a(i, j)));
+        for (int j = 0; j < n; ++j)
+            if (std::fabs(a(i, j)) > groesste) groesste = std::fabs(a(i, j));
         skala[i] = groesste == 0.0L ? 1.0L : 1.0L / groesste;
     }
+    std::vector<Extended> spalte(n);
     for (int j = 0; j < n; ++j) {
+        for (int i = 0; i < n; ++i) spalte[i] = a(i, j);
         for (int i = 0; i < j; ++i) {
-            Extended summe = a(i, j);
-            for (int k = 0; k < i; ++k) summe -= a(i, k) * a(k, j);
-            a(i, j) = summe;
+            const Extended* zeile = a.Zeile(i);
+            Extended summe = spalte[i];
+            for (int k = 0; k < i; ++k) summe -= zeile[k] * spalte[k];
+            spalte[i] = summe;
         }
         Extended groesste = 0.0L;
         int pivot = j;
         for (int i = j; i < n; ++i) {
-            Extended summe = a(i, j);
-            for (int k = 0; k < j; ++k) summe -= a(i, k) * a(k, j);
-            a(i, j) = summe;
+            const Extended* zeile = a.Zeile(i);
+            Extended summe = spalte[i];
+            for (int k = 0; k < j; ++k) summe -= zeile[k] * spalte[k];
+            spalte[i] = summe;
             const Extended guete = skala[i] * std::fabs(summe);
             if (guete >= groesste) {
                 groesste = guete;
                 pivot = i;
             }
         }
+        for (int i = 0; i < n; ++i) a(i, j) = spalte[i];
         if (j != pivot) {
             for (int k = 0; k < n; ++k) std::swap(a(pivot, k), a(j, k));
             skala[pivot] = skala[j];
@@ -103,7 +110,11 @@ void PanelVerfahren(TProfil& profil, Extended alfa)
         xb[i] = punkte[anzahl - 1 - i].X;
         zb[i] = punkte[anzahl - 1 - i].Z;
     }
-    std::vector<Extended> x(m), z(m), dx(m), dz(m), s(m), theta(m), sinTheta(m), cosTheta(m), rechts(m + 1);
+    std::vector<Extended> x(m), z(m), dx(m), dz(m), s(m), theta(m), rechts(m + 1);
+    // Sines and cosines of the panel angles and their doubles; the angle differences of the
+    // coefficients are expanded with the addition theorems, which keeps transcendental calls out
+    // of the double loop.
+    std::vector<Extended> sinTheta(m), cosTheta(m), sin2Theta(m), cos2Theta(m);
     for (int i = 0; i < m; ++i) {
         x[i] = 0.5L * (xb[i] + xb[i + 1]);
         z[i] = 0.5L * (zb[i] + zb[i + 1]);
@@ -113,6 +124,8 @@ void PanelVerfahren(TProfil& profil, Extended alfa)
         theta[i] = std::atan2(dz[i], dx[i]);
         sinTheta[i] = std::sin(theta[i]);
         cosTheta[i] = std::cos(theta[i]);
+        sin2Theta[i] = std::sin(2.0L * theta[i]);
+        cos2Theta[i] = std::cos(2.0L * theta[i]);
         rechts[i] = std::sin(theta[i] - a);
     }
 
@@ -132,13 +145,15 @@ void PanelVerfahren(TProfil& profil, Extended alfa)
                 const Extended sj = s[j];
                 const Extended aa = -ddx * cosTheta[j] - ddz * sinTheta[j];
                 const Extended bb = ddx * ddx + ddz * ddz;
-                const Extended cc = std::sin(theta[i] - theta[j]);
-                const Extended dd = std::cos(theta[i] - theta[j]);
+                const Extended cc = sinTheta[i] * cosTheta[j] - cosTheta[i] * sinTheta[j];  // sin(theta_i - theta_j)
+                const Extended dd = cosTheta[i] * cosTheta[j] + sinTheta[i] * sinTheta[j];  // cos(theta_i - theta_j)
                 const Extended ee = ddx * sinTheta[j] - ddz * cosTheta[j];
                 const Extended ff = std::log(1.0L + sj * (sj + 2.0L * aa) / bb);
                 const Extended gg = std::atan2(ee * sj, bb + aa * sj);
-                const Extended pp = ddx * std::sin(theta[i] - 2.0L * theta[j]) + ddz * std::cos(theta[i] - 2.0L * theta[j]);
-                const Extended qq = ddx * std::cos(theta[i] - 2.0L * theta[j]) - ddz * std::sin(theta[i] - 2.0L * theta[j]);
+                const Extended sinI2J = sinTheta[i] * cos2Theta[j] - cosTheta[i] * sin2Theta[j];  // sin(theta_i - 2 theta_j)
+                const Extended cosI2J = cosTheta[i] * cos2Theta[j] + sinTheta[i] * sin2Theta[j];  // cos(theta_i - 2 theta_j)
+                const Extended pp = ddx * sinI2J + ddz * cosI2J;
+                const Extended qq = ddx * cosI2J - ddz * sinI2J;
                 cn2 = dd + 0.5L * qq * ff / sj - (aa * cc + dd * ee) * gg / sj;
                 cn1 = 0.5L * dd * ff + cc * gg - cn2;
                 ct2 = cc + 0.5L * pp * ff / sj + (aa * dd - cc * ee) * gg / sj;

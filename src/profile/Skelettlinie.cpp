@@ -83,7 +83,7 @@ std::unique_ptr<TProfil> Skelettpunkte(TProfil& profil, int n, TSkelettverteilun
     for (int p = 0; p <= n; ++p) {
         TKoordinate k;
         k.X = Station(verteilung, p, n);
-        k.Z = (profil.HoeheBeiX(0, k.X).Z + profil.HoeheBeiX(1, k.X).Z) / 2.0L;
+        k.Z = (profil.HoeheBeiX(TProfil::Oberseite, k.X).Z + profil.HoeheBeiX(TProfil::Unterseite, k.X).Z) / 2.0L;
         linie->AddPunkt(k);
     }
     return linie;
