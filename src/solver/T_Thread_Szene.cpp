@@ -1,0 +1,188 @@
+// Worker threads of the assembly and of the matrix-vector product.
+#include "solver/T_Thread_Szene.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "solver/Loeser.h"
+
+namespace {
+
+/// Pause of the waiting thread between two event-loop turns while workers run.
+constexpr std::chrono::microseconds Warteschritt{2000};
+
+/// Starts every worker, then gives the event loop a turn and `jeDurchgang` a call until all have
+/// ended; joins them and throws the first worker's exception again.
+template <class W, class F>
+void LassArbeiten(std::vector<std::unique_ptr<W>>& worker, THost& host, F jeDurchgang)
+{
+    TFertigmeldung meldung;
+    try {
+        for (auto& w : worker) w->Starten(meldung);
+    } catch (...) {
+        // A thread that could not be made: the ones already running still use `meldung`.
+        for (auto& w : worker) w->Beenden();
+        throw;
+    }
+    const auto alleFertig = [&] { return std::all_of(worker.begin(), worker.end(), [](const auto& w) { return w->Fertig(); }); };
+    for (;;) {
+        host.Ereignisschleife();
+        jeDurchgang();
+        if (alleFertig()) break;
+        meldung.Warten(alleFertig, Warteschritt);
+    }
+    for (auto& w : worker) w->Beenden();
+    for (auto& w : worker)
+        if (w->Fehler()) std::rethrow_exception(w->Fehler());
+}
+
+void Zeilenprodukt(const TMatrix& A, const TVector& x, TVector& y, int zeile)
+{
+    const Extended* a = A.Zeile(zeile);
+    Extended summe = 0.0L;
+    for (int c = 0; c < A.Spalten; ++c) summe += a[c] * x[static_cast<std::size_t>(c)];
+    y[static_cast<std::size_t>(zeile)] = summe;
+}
+
+}  // namespace
+
+TMatrix Koeffizientenmatrix(const TGleichungssystem& system)
+{
+    return {system.Daten(), system.N(), system.N(), static_cast<std::ptrdiff_t>(system.N()) + 1};
+}
+
+int Prozessorzahl() { return std::max(1U, std::thread::hardware_concurrency()); }
+
+Extended Skalarprodukt(int n, const TVector& a, const TVector& b)
+{
+    Extended summe = 0.0L;
+    for (std::size_t k = 0; k < static_cast<std::size_t>(n); ++k) summe += a[k] * b[k];
+    return summe;
+}
+
+void MatrixVektor(int n, const TMatrix& A, const TVector& x, TVector& y)
+{
+    y.resize(static_cast<std::size_t>(n));
+    for (int zeile = 0; zeile < n; ++zeile) Zeilenprodukt(A, x, y, zeile);
+}
+
+void MatrixVektorParallel(const TMatrix& A, const TVector& x, TVector& y, int threads, THost& host)
+{
+    const long long n = A.Zeilen;
+    const long long t = std::max(1, threads);
+    if (y.size() != static_cast<std::size_t>(n)) y.resize(static_cast<std::size_t>(n));
+    std::vector<std::unique_ptr<T_matrix_vector_mult_parallel>> worker;
+    for (long long i = 0; i < t; ++i)
+        worker.push_back(std::make_unique<T_matrix_vector_mult_parallel>(
+            A, x, y, static_cast<int>(i * n / t), static_cast<int>((i + 1) * n / t - 1)));
+    LassArbeiten(worker, host, [] {});
+}
+
+void Residuum(int n, const TMatrix& A, const TVector& x, TVector& r, const TVector& b, int threads, THost& host)
+{
+    TVector ax;
+    if (threads > 0)
+        MatrixVektorParallel(A, x, ax, threads, host);
+    else
+        MatrixVektor(n, A, x, ax);
+    r.resize(static_cast<std::size_t>(n));
+    for (std::size_t k = 0; k < static_cast<std::size_t>(n); ++k) r[k] = b[k] - ax[k];
+}
+
+std::vector<std::pair<int, int>> AufbauBaender(int n, int threads)
+{
+    const int t = std::max(1, threads);
+    if (t == 1) return {{0, n - 1}};
+    const int q = n / t;
+    std::vector<std::pair<int, int>> baender;
+    baender.emplace_back(0, q);
+    for (int h = 1; h < t - 1; ++h) baender.emplace_back(q * h + 1, q * (h + 1));
+    baender.emplace_back(q * (t - 1) + 1, n - 1);
+    return baender;
+}
+
+T_BEK::T_BEK(TGleichungssystem& system, int bandAnfang, int bandEnde, const std::atomic<bool>& stopp,
+             std::atomic<int>& fortschritt)
+    : system_(system), bandAnfang_(bandAnfang), bandEnde_(bandEnde), stopp_(stopp), fortschritt_(fortschritt)
+{
+}
+
+void T_BEK::Starten(TFertigmeldung& meldung)
+{
+    thread_ = std::jthread([this, &meldung] { Lauf(meldung); });
+}
+
+void T_BEK::Lauf(TFertigmeldung& meldung)
+{
+    try {
+        for (int i = bandAnfang_; i <= bandEnde_; ++i) {
+            if (stopp_.load(std::memory_order_relaxed)) break;
+            system_.BaueZeile(i);
+            fortschritt_.fetch_add(1, std::memory_order_relaxed);
+        }
+    } catch (...) {
+        fehler_ = std::current_exception();
+    }
+    fertig_.store(true, std::memory_order_release);
+    meldung.Melden();
+}
+
+T_matrix_vector_mult_parallel::T_matrix_vector_mult_parallel(const TMatrix& A, const TVector& x, TVector& y,
+                                                             int ersteZeile, int letzteZeile)
+    : A_(A), x_(x), y_(y), ersteZeile_(ersteZeile), letzteZeile_(letzteZeile)
+{
+}
+
+void T_matrix_vector_mult_parallel::Starten(TFertigmeldung& meldung)
+{
+    thread_ = std::jthread([this, &meldung] { Lauf(meldung); });
+}
+
+void T_matrix_vector_mult_parallel::Lauf(TFertigmeldung& meldung)
+{
+    try {
+        for (int zeile = ersteZeile_; zeile <= letzteZeile_; ++zeile) Zeilenprodukt(A_, x_, y_, zeile);
+    } catch (...) {
+        fehler_ = std::current_exception();
+    }
+    fertig_.store(true, std::memory_order_release);
+    meldung.Melden();
+}
+
+bool BaueSystemParallel(TGleichungssystem& system, THost& host, int threads)
+{
+    const int n = system.N();
+    host.Fortschritt(TFortschrittsbalken::Haupt, 1, n - 1);
+    host.Fortschritt(TFortschrittsbalken::Neben, 1, n - 1);
+    host.StatustextNr(AusgabetextAufbau);
+
+    // The workers count their rows; the waiting thread moves both bars to that count, so no
+    // worker ever waits for the user interface.
+    std::atomic<int> gebaut{0};
+    std::vector<std::unique_ptr<T_BEK>> worker;
+    if (n > 0)
+        for (const auto& [anfang, ende] : AufbauBaender(n, threads))
+            worker.push_back(std::make_unique<T_BEK>(system, anfang, ende, host.Flags.Stoppanforderung, gebaut));
+    int gezeigt = -1;
+    const auto zeigeFortschritt = [&] {
+        const int stand = gebaut.load(std::memory_order_relaxed);
+        if (stand == gezeigt) return;
+        gezeigt = stand;
+        host.Fortschritt(TFortschrittsbalken::Haupt, stand, n - 1);
+        host.Fortschritt(TFortschrittsbalken::Neben, stand, n - 1);
+    };
+    const auto aufraeumen = [&] {
+        host.Fortschritt(TFortschrittsbalken::Haupt, 0, n - 1);
+        host.Fortschritt(TFortschrittsbalken::Neben, 0, n - 1);
+        host.Statustext("");
+    };
+    try {
+        LassArbeiten(worker, host, zeigeFortschritt);
+    } catch (...) {
+        aufraeumen();
+        host.Statustext("Fehler");
+        throw;
+    }
+    aufraeumen();
+    return system.Vollstaendig();
+}
