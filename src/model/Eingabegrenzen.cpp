@@ -1,0 +1,105 @@
+// The limits table of the input fields and the shared parse-range-round-store check.
+#include "model/Eingabegrenzen.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "common/Fehler.h"
+#include "common/Zahlentext.h"
+
+namespace {
+
+constexpr Extended Unbegrenzt = std::numeric_limits<Extended>::infinity();
+
+struct TGrenze {
+    bool Ganzzahl;
+    Extended Min;
+    Extended Max;
+    int Lesefehler;
+    int Bereichsfehler;
+};
+
+// Both ends are inclusive; an integer "> 0" is ">= 1".
+TGrenze Grenze(TEingabefeld feld)
+{
+    switch (feld) {
+    case TEingabefeld::Einstellwinkel:
+    case TEingabefeld::Schiebewinkel: return {false, -90.0L, 90.0L, 2, 5};
+    case TEingabefeld::Profiltiefe:
+    case TEingabefeld::Segmentbreite: return {false, 0.00001L, Unbegrenzt, 2, 3};
+    case TEingabefeld::Pfeilwinkel: return {false, -89.0L, 89.0L, 2, 9};
+    case TEingabefeld::Verwindungswinkel:
+    case TEingabefeld::Klappenausschlag: return {false, -45.0L, 45.0L, 2, 13};
+    case TEingabefeld::KlappentiefeLinks: return {false, 0.0L, 100.0L, 4, 4};
+    case TEingabefeld::KlappentiefeRechts:
+    case TEingabefeld::Bezugspunkt: return {false, 0.0L, 100.0L, 2, 4};
+    case TEingabefeld::AnzahlPanels: return {true, 1.0L, Unbegrenzt, 10, 10};
+    case TEingabefeld::AnzahlPanelsVolumendarstellung: return {true, 10.0L, Unbegrenzt, 30, 30};
+    case TEingabefeld::MaxIteration: return {true, 1.0L, Unbegrenzt, 14, 15};
+    case TEingabefeld::GesamtpolarSchrittzahl: return {true, 1.0L, Unbegrenzt, 14, 3};
+    case TEingabefeld::Masse: return {false, 0.0L, Unbegrenzt, 2, 18};
+    case TEingabefeld::Flughoehe: return {false, -1.0L, Unbegrenzt, 2, 18};
+    case TEingabefeld::InterferenzWiderstand: return {false, 0.0L, Unbegrenzt, 2, 3};
+    case TEingabefeld::Rumpf: return {false, 0.0L, Unbegrenzt, 2, 21};
+    case TEingabefeld::Klappengruppe: return {true, 0.0L, 99.0L, 0, 0};
+    case TEingabefeld::Frei: break;
+    }
+    return {false, -Unbegrenzt, Unbegrenzt, 2, 0};
+}
+
+}  // namespace
+
+TEingabepruefung EingabePruefen(TEingabefeld feld, std::string_view text)
+{
+    const TGrenze g = Grenze(feld);
+    Extended wert = 0.0L;
+    try {
+        wert = g.Ganzzahl ? static_cast<Extended>(TextToInt(text)) : TextToReal(text);
+    } catch (const EKonvertierung&) {
+        return {false, g.Lesefehler, 0.0L};
+    }
+    if (!std::isfinite(wert)) return {false, g.Lesefehler, 0.0L};
+    // The flap group is a spin value: out-of-range numbers are pulled back, never refused.
+    if (feld == TEingabefeld::Klappengruppe) return {true, 0, std::clamp(wert, g.Min, g.Max)};
+    if (wert < g.Min || wert > g.Max) return {false, g.Bereichsfehler, 0.0L};
+    return {true, 0, g.Ganzzahl ? wert : RoundReal(5, wert)};
+}
+
+namespace {
+
+template <class T>
+bool Uebernehmen(THost& host, TEingabefeld feld, std::string_view text, T& ziel)
+{
+    const TEingabepruefung p = EingabePruefen(feld, text);
+    if (!p.Angenommen) {
+        if (p.Fehlertext != 0) host.Fehlertext(p.Fehlertext);
+        return false;
+    }
+    ziel = static_cast<T>(p.Wert);
+    return true;
+}
+
+}  // namespace
+
+bool EingabeUebernehmen(THost& host, TEingabefeld feld, std::string_view text, Extended& ziel)
+{
+    return Uebernehmen(host, feld, text, ziel);
+}
+
+bool EingabeUebernehmen(THost& host, TEingabefeld feld, std::string_view text, int& ziel)
+{
+    return Uebernehmen(host, feld, text, ziel);
+}
+
+bool IndexUebernehmen(std::string_view text, int anzahl, int& ziel)
+{
+    int wert = 0;
+    try {
+        wert = TextToInt(text);
+    } catch (const EKonvertierung&) {
+        return false;
+    }
+    ziel = std::clamp(wert, 0, std::max(anzahl - 1, 0));
+    return true;
+}

@@ -1,0 +1,70 @@
+// One surface of the aircraft (wing, fin or flat fuselage surface): the root section, the chain of
+// segments from the left tip to the right tip, and the tables of panels and strip results that the
+// lattice construction and the evaluation fill.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "common/Extended.h"
+#include "common/Vektor.h"
+#include "model/Modellarten.h"
+#include "model/TLIST2D.h"
+#include "model/TListe.h"
+#include "model/T_SEGMENT.h"
+
+class TProfil;
+class TPAN;
+struct TErgebnis;
+
+/// A pixel offset of the 2D plan view.
+struct TPixelversatz {
+    int x = 0;
+    int y = 0;
+};
+
+class TFLAECHE {
+public:
+    explicit TFLAECHE(TFlaechenArt art);
+    ~TFLAECHE();
+    TFLAECHE(const TFLAECHE&) = delete;
+    TFLAECHE& operator=(const TFLAECHE&) = delete;
+
+    /// Signed width of segment i; 0 when there is no such segment.
+    Extended Segmentbreite(int i) const;
+
+    // Stored in the scene file, in file order.
+    TFlaechenArt Art;
+    std::string Bezeichnung = "noname";
+    T3Vektor Position;  ///< leading edge of the root section relative to the aircraft zero point [m]
+    bool Alfa0Cm0Optimierung = true;
+    Extended Einstellwinkel = 0.0L;          ///< incidence of the whole surface [°]
+    Extended Profiltiefe = 0.0L;             ///< root chord [m]
+    Extended BezugspunktProfiltiefe = 0.0L;  ///< chord pivot [% of chord]; no input of the builder
+    Extended Verwindungswinkel = 0.0L;       ///< twist of the root section [°]
+    int AnzahlPanelsX = 8;
+    TVerteilung VerteilungX = TVerteilung::Linear;
+    int AnzahlPanelsVolumendarstellung = 30;  ///< points per profile side of the volume model
+    Extended Masse = 0.2L;                    ///< [kg]
+    bool FlagManBeiwerte = false;             ///< use the manual zero-lift values of the root profile
+    Extended Alfa0Man = 0.0L;                 ///< [°]
+    Extended Cm0Man = 0.0L;
+    Extended Zirkulationsvorgabe = 1.0L;      ///< scale of the prescribed circulation help curve
+    std::unique_ptr<TProfil> Wurzelprofil;    ///< never null
+    TListe<TSEGMENT> Segmente;                ///< spanwise order, left tip to right tip
+
+    // Not in the file.
+    int AktuellesSegment = 0;
+    bool Sichtbar = true;
+    bool DxfAuswahl = true;
+    bool StlAuswahl = true;
+    Extended Zoom2D = 1.0L;
+    TPixelversatz Verschiebung2D;
+    int Rand2D = 20;
+
+    // The lattice tables only refer to their objects; the lattice construction keeps the owning
+    // storage beside them in this surface.
+    TLIST2D<TPAN> Panelraster;
+    TLIST2D<TPAN> Volumenraster;
+    TLIST2D<TErgebnis> Ergebnisraster;
+};

@@ -1,0 +1,82 @@
+// The aircraft: its surfaces, the flight state the design computation works with, the settings of
+// the wake, the drag model and the total-polar series, and the view of the 3D window.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "common/Extended.h"
+#include "common/Vektor.h"
+#include "model/TListe.h"
+#include "model/T_FLAECHE.h"
+
+/// A flap row of the total-polar series: a group below 1 marks the row unused.
+struct TGesamtpolarHauptZeile {
+    int Klappengruppe = 0;
+    Extended Start = 0.0L;  ///< [°]
+    Extended Ende = 0.0L;   ///< [°]
+};
+
+/// An incidence row of the total-polar series: surface index -1 marks the row unused.
+struct TGesamtpolarEwdZeile {
+    int Flaeche = -1;
+    Extended Start = 0.0L;  ///< [°]
+    Extended Ende = 0.0L;   ///< [°]
+};
+
+/// What the design computation iterates to: the value of `Auslegungsnummer`.
+enum TAuslegungsziel : int {
+    ZielAnstellwinkel = 1,
+    ZielAuslegungsCa = 2,
+    ZielStabilitaetsmass = 3,
+    ZielSchwerpunkt = 4,
+    ZielFlugGeschwindigkeit = 5
+};
+
+inline constexpr int AnzahlKlappengruppen = 100;
+
+class TFLUGZEUG {
+public:
+    TFLUGZEUG();
+    ~TFLUGZEUG();
+    TFLUGZEUG(const TFLUGZEUG&) = delete;
+    TFLUGZEUG& operator=(const TFLUGZEUG&) = delete;
+
+    // Stored in the scene file, in file order.
+    std::string Konstrukteur = "Noname";
+    std::string Bezeichnung = "Noname";
+    bool NullpunktSichtbar = false;
+    T3Vektor AnsichtPosition;     ///< translation of the 3D view [m]
+    T3Vektor Betrachtungswinkel;  ///< rotation of the 3D view about x, y, z [°]
+    Extended LaengeMarkierungslinien = 0.05L;  ///< [m]
+    Extended ZusaetzlicheMassen = 0.0L;        ///< masses not belonging to a surface [kg]
+    Extended Anstellwinkel = 0.0L;             ///< [°]
+    Extended AuslegungsCa = 0.0L;
+    Extended Stabilitaetsmass = 0.0L;  ///< [% of the reference chord]
+    Extended SchwerpunktX = 0.0L;      ///< [m]
+    Extended FlugGeschwindigkeit = 0.0L;  ///< [m/s]
+    Extended Schiebewinkel = 0.0L;        ///< [°]
+    Extended Flughoehe = 0.0L;            ///< [m]; -1 marks a fluid outside the atmosphere table
+    Extended Luftdichte = 0.0L;           ///< [kg/m³]
+    int Auslegungsnummer = ZielAnstellwinkel;
+    int MaxIteration = 15;
+    int AnzahlNachlaufelemente = 10;
+    Extended LaengeNachlaufelemente = 1.0L;  ///< total length of the wake [m]
+    Extended InterferenzWiderstand = 0.0L;
+    Extended RumpfWiderstand = 0.0L;
+    Extended RumpfQuerschnittflaeche = 0.0L;  ///< [m²]
+    std::array<TGesamtpolarHauptZeile, 4> GesamtpolarHaupt{};
+    std::array<TGesamtpolarEwdZeile, 4> GesamtpolarEwd{};
+    int GesamtpolarSchrittzahl = 1;
+    /// Entry 0 is "Einzelklappe"; "leer" marks an unused description.
+    std::array<std::string, AnzahlKlappengruppen> Klappengruppenbeschreibung;
+    TListe<TFLAECHE> Flaechen;
+
+    // Not in the file.
+    Extended PolarAnstellwinkelStart = 0.0L;  ///< [°]
+    Extended PolarAnstellwinkelEnde = 5.0L;   ///< [°]
+    int AktuelleFlaeche = 0;
+    /// Sign of the pitching, rolling and yawing moment of the last result: 0 negative, 1 zero,
+    /// 2 positive.
+    std::array<int, 3> Momentenrichtung{1, 1, 1};
+};
