@@ -1,11 +1,50 @@
-// Progress line and error texts of velion-cli.
+// Progress line, error and output texts of velion-cli.
 #include "cli/KonsolenHost.h"
 
-#include <iostream>
+#include <algorithm>
+#include <cctype>
+
+namespace {
+
+TSprachtexte GeladeneTexte(const std::string& sprache)
+{
+    TSprachtexte texte;
+    texte.EingestellteSprache = sprache;
+    if (!texte.SpracheLaden(Programmverzeichnis())) {
+        const std::string programm = Programmdatei().filename().string();
+        for (const std::string& zeile : SprachordnerFehltMeldung(sprache, programm.empty() ? "velion-cli" : programm))
+            std::cerr << zeile << '\n';
+    }
+    return texte;
+}
+
+const char* KnopfName(TKnopf knopf)
+{
+    switch (knopf) {
+    case KnopfYES: return "Ja";
+    case KnopfNO: return "Nein";
+    case KnopfABORT: return "Abbrechen";
+    default: return "OK";
+    }
+}
+
+}  // namespace
+
+TKonsolenHost::TKonsolenHost(bool still, const std::string& sprache) : TKonsolenHost(still, GeladeneTexte(sprache)) {}
+
+TKonsolenHost::TKonsolenHost(bool still, TSprachtexte texte, std::ostream& meldungen)
+    : texte_(std::move(texte)), meldungen_(meldungen), still_(still)
+{
+}
 
 TKonsolenHost::~TKonsolenHost()
 {
-    if (zeileOffen_) std::cerr << '\n';
+    ZeileSchliessen();
+}
+
+std::string TKonsolenHost::Ausgabetext(int n) const
+{
+    return texte_.Ausgabetext(n);
 }
 
 void TKonsolenHost::Statustext(const std::string& text)
@@ -26,18 +65,63 @@ void TKonsolenHost::Fortschritt(TFortschrittsbalken balken, int position, int ma
 void TKonsolenHost::Zeichne()
 {
     if (still_) return;
-    std::cerr << '\r' << status_;
-    if (prozent_ >= 0) std::cerr << ' ' << prozent_ << " %";
-    std::cerr << "\033[K" << std::flush;
+    meldungen_ << '\r' << status_;
+    if (prozent_ >= 0) meldungen_ << ' ' << prozent_ << " %";
+    meldungen_ << "\033[K" << std::flush;
     zeileOffen_ = true;
+}
+
+void TKonsolenHost::ZeileSchliessen()
+{
+    if (!zeileOffen_) return;
+    meldungen_ << '\n';
+    zeileOffen_ = false;
+}
+
+TKnopf TKonsolenHost::Antwort(const std::vector<TKnopf>& knoepfe)
+{
+    const auto hat = [&](TKnopf k) { return std::find(knoepfe.begin(), knoepfe.end(), k) != knoepfe.end(); };
+    if (knoepfe.empty()) return KnopfOK;
+    if (hat(KnopfYES) && hat(KnopfNO) && hat(KnopfABORT)) return KnopfNO;
+    return knoepfe.front();
 }
 
 int TKonsolenHost::ZeigeFehlertext(int n)
 {
-    if (zeileOffen_) {
-        std::cerr << '\n';
-        zeileOffen_ = false;
+    ZeileSchliessen();
+    const TFehlermeldung meldung = texte_.Fehlertext(n);
+    if (meldung.Text.empty()) {
+        // No dialog and the answer 0, as without a language file; the number still tells the user
+        // why the command failed.
+        meldungen_ << "Fehlertext " << n << " (kein Text in der Sprache " << texte_.EingestellteSprache << ")\n";
+        return KnopfKeiner;
     }
-    std::cerr << "Fehlertext " << n << '\n';
-    return KnopfOK;
+    for (const std::string& zeile : meldung.Zeilen()) meldungen_ << zeile << '\n';
+    const TKnopf antwort = Antwort(meldung.Knoepfe);
+    if (meldung.Knoepfe.size() > 1) meldungen_ << "(Antwort ohne Rückfrage: " << KnopfName(antwort) << ")\n";
+    meldungen_ << std::flush;
+    return antwort;
+}
+
+CLI::Option* SpracheOptionHinzufuegen(CLI::App& befehl, std::string& sprache,
+                                      const std::filesystem::path& programmverzeichnis)
+{
+    sprache = "DEUTSCH";
+    return befehl.add_option("--sprache", sprache, "Sprachordner unter VELION_DOC (Vorgabe DEUTSCH)")
+        ->type_name("NAME")
+        ->transform(
+            [](std::string name) {
+                std::transform(name.begin(), name.end(), name.begin(),
+                               [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+                return name;
+            },
+            "", "GROSS")
+        ->check(
+            [programmverzeichnis](const std::string& name) -> std::string {
+                std::error_code fehler;
+                const std::filesystem::path ordner = Sprachordner(programmverzeichnis, name);
+                if (std::filesystem::is_directory(ordner, fehler)) return {};
+                return "kein Sprachordner " + ordner.string();
+            },
+            "", "SPRACHORDNER");
 }
