@@ -36,12 +36,40 @@ void LassArbeiten(std::vector<std::unique_ptr<W>>& worker, THost& host, F jeDurc
         if (w->Fehler()) std::rethrow_exception(w->Fehler());
 }
 
-void Zeilenprodukt(const TMatrix& A, const TVector& x, TVector& y, int zeile)
+/// y(zeile) for zeile = erste .. letzte, every row summed over its columns in order into its own
+/// accumulator. Four rows run side by side: their sums are independent chains the processor can
+/// overlap, and each x(c) is loaded once for all four; every row's result stays the same.
+void Zeilenprodukte(const TMatrix& A, const TVector& x, TVector& y, int erste, int letzte)
 {
-    const Extended* a = A.Zeile(zeile);
-    Extended summe = 0.0L;
-    for (int c = 0; c < A.Spalten; ++c) summe += a[c] * x[static_cast<std::size_t>(c)];
-    y[static_cast<std::size_t>(zeile)] = summe;
+    const Extended* xs = x.data();
+    int zeile = erste;
+    for (; zeile + 3 <= letzte; zeile += 4) {
+        const Extended* a0 = A.Zeile(zeile);
+        const Extended* a1 = A.Zeile(zeile + 1);
+        const Extended* a2 = A.Zeile(zeile + 2);
+        const Extended* a3 = A.Zeile(zeile + 3);
+        Extended s0 = 0.0L;
+        Extended s1 = 0.0L;
+        Extended s2 = 0.0L;
+        Extended s3 = 0.0L;
+        for (int c = 0; c < A.Spalten; ++c) {
+            const Extended xc = xs[c];
+            s0 += a0[c] * xc;
+            s1 += a1[c] * xc;
+            s2 += a2[c] * xc;
+            s3 += a3[c] * xc;
+        }
+        y[static_cast<std::size_t>(zeile)] = s0;
+        y[static_cast<std::size_t>(zeile + 1)] = s1;
+        y[static_cast<std::size_t>(zeile + 2)] = s2;
+        y[static_cast<std::size_t>(zeile + 3)] = s3;
+    }
+    for (; zeile <= letzte; ++zeile) {
+        const Extended* a = A.Zeile(zeile);
+        Extended summe = 0.0L;
+        for (int c = 0; c < A.Spalten; ++c) summe += a[c] * xs[c];
+        y[static_cast<std::size_t>(zeile)] = summe;
+    }
 }
 
 }  // namespace
@@ -63,7 +91,7 @@ Extended Skalarprodukt(int n, const TVector& a, const TVector& b)
 void MatrixVektor(int n, const TMatrix& A, const TVector& x, TVector& y)
 {
     y.resize(static_cast<std::size_t>(n));
-    for (int zeile = 0; zeile < n; ++zeile) Zeilenprodukt(A, x, y, zeile);
+    Zeilenprodukte(A, x, y, 0, n - 1);
 }
 
 void MatrixVektorParallel(const TMatrix& A, const TVector& x, TVector& y, int threads, THost& host)
@@ -141,7 +169,7 @@ void T_matrix_vector_mult_parallel::Starten(TFertigmeldung& meldung)
 void T_matrix_vector_mult_parallel::Lauf(TFertigmeldung& meldung)
 {
     try {
-        for (int zeile = ersteZeile_; zeile <= letzteZeile_; ++zeile) Zeilenprodukt(A_, x_, y_, zeile);
+        Zeilenprodukte(A_, x_, y_, ersteZeile_, letzteZeile_);
     } catch (...) {
         fehler_ = std::current_exception();
     }
