@@ -197,11 +197,12 @@ TIteration LoeseIterativ(TGleichungssystem& system, THost& host, int threads)
         if (!(ss < 1e-16L)) {
             produkt(s, t);
             const Extended tt = Skalarprodukt(n, t, t);
-            if (!Brauchbar(tt) || !std::isfinite(Skalarprodukt(n, t, s) / tt)) {
+            const Extended ts = Skalarprodukt(n, t, s);
+            if (!Brauchbar(tt) || !std::isfinite(ts / tt)) {
                 zusammenbruch(l, "t·t");
                 break;
             }
-            omega = Skalarprodukt(n, t, s) / tt;
+            omega = ts / tt;
         }
         for (std::size_t k = 0; k < nn; ++k) x[k] = x[k] + alpha * p[k] + omega * s[k];
         if (ss < 1e-16L) {
