@@ -244,6 +244,7 @@ const struct {
     {45, {KnopfOK}},  // export resolution below 10
     {46, {KnopfOK}},  // export resolution not a whole number
     {47, {KnopfOK}},  // polars cannot be saved as .CSV
+    {48, {KnopfOK}},  // the equation system has no usable solution
 };
 
 // Every output text the program builds into its output, by use (ranges may overlap).
