@@ -3,11 +3,14 @@
 // lattice construction and the evaluation fill.
 #pragma once
 
+#include <array>
+#include <deque>
 #include <memory>
 #include <string>
 
 #include "common/Extended.h"
 #include "common/Vektor.h"
+#include "evaluation/TErgebnis.h"
 #include "model/Modellarten.h"
 #include "model/TLIST2D.h"
 #include "model/TListe.h"
@@ -15,7 +18,6 @@
 
 class TProfil;
 class TPAN;
-struct TErgebnis;
 
 /// A pixel offset of the 2D plan view.
 struct TPixelversatz {
@@ -61,6 +63,22 @@ public:
     Extended Zoom2D = 1.0L;
     TPixelversatz Verschiebung2D;
     int Rand2D = 20;
+
+    // Results of the last force evaluation (forces per unit of rho times the squared speed).
+    T3Vektor Kraft;                  ///< sum of the strip forces [m²]
+    Extended CA = 0.0L;              ///< lift coefficient on FlaecheHorizontal
+    Extended CS = 0.0L;              ///< side-force coefficient on FlaecheSeitlich
+    Extended CWi = 0.0L;             ///< induced drag coefficient on FlaecheWahr
+    Extended Cwi = 0.0L;             ///< induced drag of the lifting strips on FlaecheHorizontal
+    Extended CwiElliptisch = 0.0L;   ///< CA² / (pi Streckung): induced drag of an elliptic load
+    Extended CwiVerhaeltnis = 0.0L;  ///< Cwi / CwiElliptisch
+    /// The records Ergebnisraster refers to: one row of slots per strip. Emptying the grid leaves
+    /// them here to be reused, so repeated runs do not pile up records.
+    std::deque<std::array<TErgebnis, ErgebnisSlotAnzahl>> Ergebnisspeicher;
+
+    /// The record in cell (streifen, slot) of Ergebnisraster, put there (zeroed) when the cell is
+    /// empty; nullptr for a negative strip or a slot outside 0 .. ErgebnisSlotAnzahl - 1.
+    TErgebnis* ErgebnisSetzen(int streifen, int slot);
 
     // The lattice tables only refer to their objects; the lattice construction keeps the owning
     // storage beside them in this surface.

@@ -72,6 +72,24 @@ public:
     std::array<std::string, AnzahlKlappengruppen> Klappengruppenbeschreibung;
     TListe<TFLAECHE> Flaechen;
 
+    // Results of the last force evaluation (AuslegungsCa, FlugGeschwindigkeit and SchwerpunktX
+    // above are overwritten by it too). Forces are per unit of rho times the squared speed.
+    T3Vektor Gesamtkraft;               ///< sum of the surface forces [m²]
+    Extended CS = 0.0L;                 ///< side-force coefficient on FlaecheSeitlichGesamt
+    Extended CWi = 0.0L;                ///< induced drag coefficient on FlaecheWahrGesamt
+    Extended AuftriebspunktY = 0.0L;    ///< y of the lift resultant [m]
+    Extended WiderstandspunktY = 0.0L;  ///< y of the drag resultant [m]
+    Extended WiderstandspunktZ = 0.0L;  ///< z of the drag resultant [m]
+    Extended SeitenkraftpunktX = 0.0L;  ///< x of the side-force resultant [m]
+    Extended SeitenkraftpunktZ = 0.0L;  ///< z of the side-force resultant [m]
+    Extended CmxNullpunkt = 0.0L;       ///< rolling moment coefficient about the zero point
+    Extended CmyNullpunkt = 0.0L;       ///< pitching moment coefficient about the zero point
+    Extended CmzNullpunkt = 0.0L;       ///< yawing moment coefficient about the zero point
+    T3Vektor Momentenbezugspunkt;       ///< (SchwerpunktX, 0, 0) after the evaluation [m]
+    Extended Cmx = 0.0L;                ///< rolling moment coefficient about Momentenbezugspunkt
+    Extended Cmy = 0.0L;                ///< pitching moment coefficient about Momentenbezugspunkt
+    Extended Cmz = 0.0L;                ///< yawing moment coefficient about Momentenbezugspunkt
+
     // Not in the file.
     Extended PolarAnstellwinkelStart = 0.0L;  ///< [°]
     Extended PolarAnstellwinkelEnde = 5.0L;   ///< [°]
