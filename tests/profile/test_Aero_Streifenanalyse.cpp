@@ -139,3 +139,24 @@ TEST(AeroStreifenanalyse, FrictionTripledBehindUpperSeparationBeyondStall)
     EXPECT_EQ(unter.Ca, jenseits.Ca);
     EXPECT_TRUE(NaheL(jenseits.Cw - unter.Cw, 2.0L * turbulent, 1e-15L));
 }
+
+// A flap turned down cambers the strip section: both lift limits rise; turned up, both fall.
+TEST(AeroStreifenanalyse, FlapShiftsLiftLimits)
+{
+    const TProfil p = Naca63(NacaFaelle[2]);
+    const TStreifenergebnis glatt = StreifenAnalyse(p, 25.0L, 0.0L, 2e5L, 2.0L, true);
+    const TStreifenergebnis unten = StreifenAnalyse(p, 25.0L, 8.0L, 2e5L, 2.0L, true);
+    const TStreifenergebnis oben = StreifenAnalyse(p, 25.0L, -8.0L, 2e5L, 2.0L, true);
+    for (const TStreifenergebnis* e : {&glatt, &unten, &oben}) EXPECT_TRUE(AlleEndlich(*e));
+    EXPECT_GT(unten.CaMax, glatt.CaMax + 0.1L);
+    EXPECT_GT(unten.CaMin, glatt.CaMin + 0.1L);
+    EXPECT_LT(oben.CaMax, glatt.CaMax - 0.1L);
+    EXPECT_LT(oben.CaMin, glatt.CaMin - 0.1L);
+
+    // No deflection or no flap chord leaves the section as it is.
+    const TStreifenergebnis ohneKlappe = StreifenAnalyse(p, 0.0L, 8.0L, 2e5L, 2.0L, true);
+    const TStreifenergebnis ohneFlap = StreifenAnalyse(p, 0.0L, 0.0L, 2e5L, 2.0L, true);
+    EXPECT_EQ(glatt.Cw, ohneFlap.Cw);
+    EXPECT_EQ(ohneKlappe.Cw, ohneFlap.Cw);
+    EXPECT_EQ(ohneKlappe.CaMax, ohneFlap.CaMax);
+}
