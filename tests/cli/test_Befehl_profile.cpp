@@ -6,6 +6,7 @@
 #include <string>
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 namespace {
 
@@ -27,6 +28,16 @@ TAusgabe Starte(const std::string& argumente)
 }
 
 std::string Daten(const char* name) { return std::string("'") + VELION_TESTDATA + "/" + name + "'"; }
+
+std::string Beispiel(const char* name) { return std::string("'") + VELION_EXAMPLES + "/" + name + "'"; }
+
+// The JSON object of a run that must succeed.
+nlohmann::json Json(const std::string& argumente)
+{
+    const TAusgabe a = Starte("profile --json " + argumente);
+    EXPECT_EQ(a.Code, 0) << a.Text;
+    return nlohmann::json::parse(a.Text);
+}
 
 }  // namespace
 
@@ -62,4 +73,74 @@ TEST(BefehlProfile, UnreadableInputExitsWithTwoAndOneMessage)
         EXPECT_NE(a.Text.find(datei), std::string::npos) << a.Text;
         EXPECT_EQ(a.Text.find('\n'), a.Text.size() - 1) << a.Text;
     }
+}
+
+TEST(BefehlProfile, JsonHasCharacteristicValuesAndPanelPolar)
+{
+    const nlohmann::json j = Json("--alpha 0:8:2 " + Beispiel("Naca2412.dat"));
+    for (const char* name : {"Dicke", "Dickenruecklage", "Woelbung", "Woelbungsruecklage", "Alfa0", "Cm0",
+                             "Auftriebsanstieg", "Neutralpunktlage", "AlfaIdeal", "CaIdeal"}) {
+        SCOPED_TRACE(name);
+        EXPECT_TRUE(j["Beiwerte"][name].is_number());
+    }
+    // Thin-airfoil zero-lift angle of the NACA 24xx camber line.
+    EXPECT_NEAR(j["Beiwerte"]["Alfa0"].get<double>(), -2.077, 0.02);
+    const nlohmann::json& polare = j["Polare"];
+    ASSERT_EQ(polare.size(), 5u);
+    for (std::size_t k = 0; k < polare.size(); ++k) {
+        SCOPED_TRACE(k);
+        EXPECT_DOUBLE_EQ(polare[k]["Alfa"].get<double>(), 2.0 * k);
+        for (const char* feld : {"Ca", "Cwp", "MNase", "M25"}) EXPECT_TRUE(polare[k][feld].is_number()) << feld;
+        EXPECT_FALSE(polare[k].contains("Cw"));
+        if (k > 0) {
+            EXPECT_GT(polare[k]["Ca"].get<double>(), polare[k - 1]["Ca"].get<double>());
+        }
+    }
+    EXPECT_TRUE(Json(Beispiel("Naca2412.dat"))["Polare"].empty());
+}
+
+TEST(BefehlProfile, StripAnalysisPerAngleAndBubbleSwitch)
+{
+    const nlohmann::json ohne = Json("--alpha 2:-2:2 --re 5e4 " + Beispiel("Naca2412.dat"));
+    const nlohmann::json mit = Json("--alpha 2:-2:2 --re 5e4 --blase " + Beispiel("Naca2412.dat"));
+    ASSERT_EQ(ohne["Polare"].size(), 3u);
+    ASSERT_EQ(mit["Polare"].size(), 3u);
+    EXPECT_DOUBLE_EQ(ohne["Polare"][2]["Alfa"].get<double>(), -2.0);
+    bool blase = false;
+    for (std::size_t k = 0; k < 3; ++k) {
+        const nlohmann::json& o = ohne["Polare"][k];
+        const nlohmann::json& m = mit["Polare"][k];
+        for (const char* feld : {"AlfaMin", "AlfaMax", "CaMin", "CaMax", "Cw", "XOben", "XUnten"}) {
+            SCOPED_TRACE(feld);
+            EXPECT_TRUE(o[feld].is_number());
+        }
+        EXPECT_FALSE(o["BlaseOben"].get<bool>() || o["BlaseUnten"].get<bool>());
+        EXPECT_GE(m["Cw"].get<double>(), o["Cw"].get<double>());
+        blase = blase || m["BlaseOben"].get<bool>() || m["BlaseUnten"].get<bool>();
+    }
+    EXPECT_TRUE(blase);
+}
+
+TEST(BefehlProfile, TextListsValuesWithUnitsAndThePolarTable)
+{
+    const TAusgabe a = Starte("profile --alpha 4 --re 2e5 " + Beispiel("Naca2412.dat"));
+    EXPECT_EQ(a.Code, 0) << a.Text;
+    for (const char* zeile : {"Beiwerte:", "  Dicke = 11.98500 %", "  Alfa0 = -2.07", "Polare:", "BlaseUnten", "    4.00000"}) {
+        SCOPED_TRACE(zeile);
+        EXPECT_NE(a.Text.find(zeile), std::string::npos) << a.Text;
+    }
+}
+
+TEST(BefehlProfile, BadAnalysisOptionsExitWithTwo)
+{
+    for (const char* argumente : {"--alpha 0:8:0", "--alpha 0:8", "--alpha x", "--alpha 0:1e9:1e-9", "--alpha 2 --re -5",
+                                  "--re 1e5", "--blase --alpha 2"}) {
+        SCOPED_TRACE(argumente);
+        const TAusgabe a = Starte(std::string("profile ") + argumente + " " + Beispiel("Naca2412.dat"));
+        EXPECT_EQ(a.Code, 2) << a.Text;
+        EXPECT_FALSE(a.Text.empty());
+    }
+    const TAusgabe a = Starte("profile --alpha 2 " + Daten("aero_zwei_punkte.dat"));
+    EXPECT_EQ(a.Code, 2) << a.Text;
+    EXPECT_NE(a.Text.find("mindestens 3 Punkte"), std::string::npos) << a.Text;
 }

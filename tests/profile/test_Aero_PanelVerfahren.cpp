@@ -6,6 +6,7 @@
 #include "AeroTestprofile.h"
 #include "common/TestHilfe.h"
 #include "profile/PanelVerfahren.h"
+#include "profile/Profilbeiwerte.h"
 #include "profile/T_Profil.h"
 
 using aero_test::Pi;
@@ -120,4 +121,23 @@ TEST(AeroPanelVerfahren, PanelsAreReplacedNotAppended)
     zweiPunkte.AddPunkt({0.0L, 0.0L, 0.0L});
     PanelVerfahren(zweiPunkte, 2.0L);
     EXPECT_TRUE(zweiPunkte.Panels2D.empty());
+}
+
+// The pressure moment about 25 % of a cambered section at zero incidence matches the thin-airfoil
+// moment of its camber line (-0.0531 for the NACA 24xx line) within the effect of thickness; the
+// aerodynamic centre sits slightly aft of 25 %, where the quadrature of the characteristic values
+// puts the neutral point.
+TEST(AeroPanelVerfahren, QuarterChordMomentAndAerodynamicCentreOfCamberedSection)
+{
+    TProfil p = aero_test::Naca4(0.02L, 0.4L, 0.12L, 60);
+    PanelVerfahren(p, 0.0L);
+    const TPanelKraefte k0 = PanelKraefte(p, 0.0L);
+    PanelVerfahren(p, 4.0L);
+    const TPanelKraefte k4 = PanelKraefte(p, 4.0L);
+    EXPECT_TRUE(NaheL(k0.M25, -0.05312L, 0.05L * 0.05312L));
+
+    const Extended xNeutral = 0.25L - (k4.M25 - k0.M25) / (k4.Ca - k0.Ca);
+    BerechneBeiwerte(p);
+    EXPECT_GT(xNeutral, 0.25L);
+    EXPECT_TRUE(NaheL(xNeutral, p.Beiwert(TProfil::Neutralpunktlage) / 100.0L, 0.015L));
 }
