@@ -13,6 +13,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/Befehle.h"
+#include "cli/KonsolenHost.h"
 #include "common/Fehler.h"
 #include "common/Zahlentext.h"
 #include "profile/PanelVerfahren.h"
@@ -31,6 +32,7 @@ struct TProfilOptionen {
     std::string Alpha;
     std::string Re;
     bool Blase = false;
+    std::string Sprache;
 };
 
 struct TPruefzeile {
@@ -153,8 +155,21 @@ std::string Spalte(Extended wert) { return (std::ostringstream() << std::setw(11
 
 std::string Spalte(const char* titel) { return (std::ostringstream() << std::setw(11) << titel).str(); }
 
+// The values as the profile windows list them: output texts 161 to 170 as labels (the code name
+// where the language has no text), " = ", 5 decimals and the unit.
+void DruckeBeiwerte(const TProfil& beiwerte, const std::string& sprache)
+{
+    const TKonsolenHost host(false, sprache);
+    std::cout << "Beiwerte:\n";
+    for (int i = 0; i < TProfil::AnzahlBeiwerte; ++i) {
+        const std::string text = host.Ausgabetext(161 + i);
+        std::cout << "  " << (text.empty() ? TProfil::Beiwertnamen[i] : text) << " = "
+                  << RealToText(beiwerte.Beiwert(i), 0, 5) << Beiwerteinheiten[i] << '\n';
+    }
+}
+
 void DruckeText(const TProfil& profil, const TProfilpruefung& pruefung, const TProfil& beiwerte,
-                const std::vector<TWinkelergebnis>& polare)
+                const std::vector<TWinkelergebnis>& polare, const std::string& sprache)
 {
     std::cout << "Titel: " << profil.Titel << '\n'
               << "Dateiname: " << profil.Dateiname << '\n'
@@ -162,10 +177,8 @@ void DruckeText(const TProfil& profil, const TProfilpruefung& pruefung, const TP
               << "Pruefung:\n";
     for (const TPruefzeile& z : Pruefzeilen)
         std::cout << "  " << z.Name << ": " << (pruefung.*z.Feld ? "bestanden" : "NICHT bestanden") << '\n';
-    std::cout << "  AnzahlXNull: " << pruefung.AnzahlXNull << '\n' << "Beiwerte:\n";
-    for (int i = 0; i < TProfil::AnzahlBeiwerte; ++i)
-        std::cout << "  " << TProfil::Beiwertnamen[i] << " = " << RealToText(beiwerte.Beiwert(i), 0, 5)
-                  << Beiwerteinheiten[i] << '\n';
+    std::cout << "  AnzahlXNull: " << pruefung.AnzahlXNull << '\n';
+    DruckeBeiwerte(beiwerte, sprache);
     if (polare.empty()) return;
 
     const bool streifen = polare.front().Streifen.has_value();
@@ -211,7 +224,7 @@ int ProfilBefehl(const TProfilOptionen& optionen)
         j["Polare"] = PolareAlsJson(polare);
         std::cout << j.dump(2) << '\n';
     } else {
-        DruckeText(profil, pruefung, beiwerte, polare);
+        DruckeText(profil, pruefung, beiwerte, polare, optionen.Sprache);
     }
     return 0;
 }
@@ -229,5 +242,6 @@ void RegistriereProfile(CLI::App& app, TLauf& lauf)
         "--alpha", optionen->Alpha, "Anstellwinkel in °: A oder A:B:SCHRITT; Panelverfahren (Ca, Cwp, Momente) je Winkel");
     CLI::Option* re = befehl->add_option("--re", optionen->Re, "Reynoldszahl: dazu die Streifenanalyse je Winkel")->needs(alpha);
     befehl->add_flag("--blase", optionen->Blase, "Streifenanalyse mit Blasenwiderstand")->needs(re);
+    SpracheOptionHinzufuegen(*befehl, optionen->Sprache);
     befehl->callback([optionen, &lauf] { lauf = [optionen] { return ProfilBefehl(*optionen); }; });
 }

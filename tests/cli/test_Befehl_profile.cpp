@@ -125,10 +125,14 @@ TEST(BefehlProfile, TextListsValuesWithUnitsAndThePolarTable)
 {
     const TAusgabe a = Starte("profile --alpha 4 --re 2e5 " + Beispiel("Naca2412.dat"));
     EXPECT_EQ(a.Code, 0) << a.Text;
-    for (const char* zeile : {"Beiwerte:", "  Dicke = 11.98500 %", "  Alfa0 = -2.07", "Polare:", "BlaseUnten", "    4.00000"}) {
+    for (const char* zeile : {"Beiwerte:", "  Dicke = 11.98500 %", "  Nullauftriebswinkel Alfa0 = -2.07", "Polare:",
+                              "BlaseUnten", "    4.00000"}) {
         SCOPED_TRACE(zeile);
         EXPECT_NE(a.Text.find(zeile), std::string::npos) << a.Text;
     }
+    const TAusgabe englisch = Starte("profile --sprache english " + Beispiel("Naca2412.dat"));
+    EXPECT_EQ(englisch.Code, 0) << englisch.Text;
+    EXPECT_NE(englisch.Text.find("  Camber position = 42.42900 %"), std::string::npos) << englisch.Text;
 }
 
 TEST(BefehlProfile, BadAnalysisOptionsExitWithTwo)
