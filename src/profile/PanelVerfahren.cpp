@@ -12,15 +12,24 @@ namespace {
 
 constexpr Extended Pi = std::numbers::pi_v<Extended>;
 
+/// Systems up to this many unknowns keep their matrix memory for the next solve on the thread.
+constexpr int MaxBehalteneUnbekannte = 500;
+
 // Dense square matrix in rows.
 class TQuadratmatrix {
 public:
-    explicit TQuadratmatrix(int n) : n_(n), a_(static_cast<std::size_t>(n) * n, 0.0L) {}
+    /// n x n zeros, reusing the memory the matrix already has.
+    void Nullen(int n)
+    {
+        n_ = n;
+        a_.assign(static_cast<std::size_t>(n) * n, 0.0L);
+    }
+    void Freigeben() { std::vector<Extended>().swap(a_); }
     Extended& operator()(int i, int j) { return a_[static_cast<std::size_t>(i) * n_ + j]; }
     Extended* Zeile(int i) { return &a_[static_cast<std::size_t>(i) * n_]; }
 
 private:
-    int n_;
+    int n_ = 0;
     std::vector<Extended> a_;
 };
 
@@ -130,7 +139,12 @@ void PanelVerfahren(TProfil& profil, Extended alfa)
     }
 
     // AN(i, j) = CN1(i, j) + CN2(i, j - 1), AT the same from CT1 and CT2.
-    TQuadratmatrix an(m + 1), at(m + 1);
+    // The coefficient matrices keep their memory between solves on one thread: a strip analysis
+    // solves three times in a row, and faulting in fresh pages for every solve costs about a third
+    // of its time. Large systems give their memory back (at the end).
+    thread_local TQuadratmatrix an, at;
+    an.Nullen(m + 1);
+    at.Nullen(m + 1);
     for (int i = 0; i < m; ++i) {
         for (int j = 0; j < m; ++j) {
             Extended cn1, cn2, ct1, ct2;
@@ -191,6 +205,10 @@ void PanelVerfahren(TProfil& profil, Extended alfa)
         panel.Cp = 1.0L - v * v;
         panel.Art = 1;
         profil.Panels2D.push_back(panel);
+    }
+    if (m + 1 > MaxBehalteneUnbekannte) {
+        an.Freigeben();
+        at.Freigeben();
     }
 }
 
