@@ -9,5 +9,9 @@
 
 using TLauf = std::function<int()>;
 
+/// velion-cli info SCENE.vel [--json]
+void RegistriereInfo(CLI::App& app, TLauf& lauf);
+/// velion-cli save SCENE.vel OUT.vel
+void RegistriereSave(CLI::App& app, TLauf& lauf);
 /// velion-cli profile FILE.dat [--json]
 void RegistriereProfile(CLI::App& app, TLauf& lauf);

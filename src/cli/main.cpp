@@ -10,6 +10,8 @@ int main(int argc, char** argv)
     CLI::App app{"Velion: aerodynamic design of model aircraft"};
     app.require_subcommand(1);
     TLauf lauf;
+    RegistriereInfo(app, lauf);
+    RegistriereSave(app, lauf);
     RegistriereProfile(app, lauf);
     try {
         app.parse(argc, argv);

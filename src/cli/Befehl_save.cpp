@@ -1,0 +1,21 @@
+// velion-cli save: reads a scene and writes it back in the program's own layout.
+#include <string>
+
+#include "cli/Befehle.h"
+#include "cli/Szenenzugriff.h"
+
+void RegistriereSave(CLI::App& app, TLauf& lauf)
+{
+    static std::string ein;
+    static std::string aus;
+    CLI::App* befehl = app.add_subcommand("save", "Szene lesen und neu schreiben (vereinheitlicht die Datei)");
+    befehl->add_option("SZENE", ein, "Szenendatei (.vel)")->required();
+    befehl->add_option("ZIEL", aus, "neue Szenendatei")->required();
+    befehl->callback([&lauf] {
+        lauf = [] {
+            const TGeladeneSzene g = LadeSzene(ein);
+            WriteScene(aus, *g.Szene, g.Schalter);
+            return 0;
+        };
+    });
+}
