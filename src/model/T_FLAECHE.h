@@ -7,6 +7,7 @@
 #include <deque>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "common/Extended.h"
 #include "common/Vektor.h"
@@ -85,4 +86,15 @@ public:
     TLIST2D<TPAN> Panelraster;
     TLIST2D<TPAN> Volumenraster;
     TLIST2D<TErgebnis> Ergebnisraster;
+    /// The panels of Panelraster and Volumenraster; freed and refilled by every lattice construction.
+    std::vector<std::unique_ptr<TPAN>> Gitterpanels;
+    std::vector<std::unique_ptr<TPAN>> Volumenpanels;
+
+    // Reference values of the last lattice construction.
+    Extended FlaecheHorizontal = 0.0L;  ///< area projected on the x-y plane [m²]
+    Extended FlaecheSeitlich = 0.0L;    ///< area projected on the x-z plane [m²]
+    Extended FlaecheWahr = 0.0L;        ///< true area [m²]
+    Extended Bezugstiefe = 0.0L;        ///< mean aerodynamic chord [m]; 0 for a surface without area
+    Extended Spannweite = 0.0L;         ///< y extent of the leading edges, surface-local [m]
+    Extended Streckung = 0.0L;          ///< Spannweite² / FlaecheHorizontal; 0 without horizontal area
 };

@@ -97,4 +97,16 @@ public:
     /// Sign of the pitching, rolling and yawing moment of the last result: 0 negative, 1 zero,
     /// 2 positive.
     std::array<int, 3> Momentenrichtung{1, 1, 1};
+
+    // Reference values of the aircraft: sums over the surfaces and the span-weighted chord lu.
+    Extended FlaecheHorizontalGesamt = 0.0L;  ///< [m²]
+    Extended FlaecheSeitlichGesamt = 0.0L;    ///< [m²]
+    Extended FlaecheWahrGesamt = 0.0L;        ///< [m²]
+    Extended Bezugstiefe = 0.0L;              ///< lu [m]
+    Extended Gesamtmasse = 0.0L;              ///< ZusaetzlicheMassen plus the surface masses [kg]
+
+    // Flight state, set by the lattice construction from Anstellwinkel and Schiebewinkel.
+    T3Vektor Anstroemrichtung;     ///< unit free stream
+    T3Vektor Auftriebsrichtung;    ///< normal to the free stream in the x-z plane of the stream
+    T3Vektor Seitenkraftrichtung;  ///< Auftriebsrichtung x Anstroemrichtung
 };
