@@ -1,10 +1,16 @@
-// velion-cli info: the aircraft of a scene, its surfaces and their segments, as text or JSON.
+// velion-cli info: the aircraft of a scene, its surfaces and their segments, with the reference
+// values and panel counts of the built lattice, as text or JSON; optionally the lattice as a table.
+#include <algorithm>
 #include <iostream>
 #include <string>
 
 #include "cli/Befehle.h"
 #include "cli/Bericht.h"
+#include "cli/Gitterdatei.h"
+#include "cli/KonsolenHost.h"
 #include "cli/Szenenzugriff.h"
+#include "evaluation/Gesamtbezugswerte.h"
+#include "geometry/Gitterbau.h"
 #include "profile/T_Profil.h"
 
 namespace {
@@ -80,6 +86,17 @@ void FlaecheBericht(const TFLAECHE& f, TBericht& b)
     b.Ganzzahl("AnzahlPanelsX", "Panels X", f.AnzahlPanelsX);
     b.Text("VerteilungX", "Verteilung X", VerteilungName(f.VerteilungX));
     b.Ganzzahl("AnzahlPanelsY", "Panels Y (alle Segmente)", panelsY);
+    b.Zahl("FlaecheHorizontal", "Fläche horizontal", f.FlaecheHorizontal, "m²");
+    b.Zahl("FlaecheSeitlich", "Fläche seitlich", f.FlaecheSeitlich, "m²");
+    b.Zahl("FlaecheWahr", "Fläche wahr", f.FlaecheWahr, "m²");
+    b.Zahl("Bezugstiefe", "Bezugsflügeltiefe", f.Bezugstiefe, "m");
+    b.Zahl("Spannweite", "Spannweite", f.Spannweite, "m");
+    b.Zahl("Streckung", "Streckung", f.Streckung);
+    int spalten = 0;
+    for (int r = 0; r < f.Panelraster.RowCount(); ++r) spalten = std::max(spalten, f.Panelraster.Count(r));
+    b.Ganzzahl("PanelrasterStreifen", "Panelraster Streifen", f.Panelraster.RowCount());
+    b.Ganzzahl("PanelrasterSpalten", "Panelraster Spalten", spalten);
+    b.Ganzzahl("AnzahlPanels", "Panels", AnzahlPanels(f));
     ProfilBericht(*f.Wurzelprofil, b);
     for (int j = 0; j < f.Segmente.Count(); ++j) SegmentBericht(*f.Segmente.Get(j), b.Eintrag("Segmente", "Segment " + std::to_string(j)));
 }
@@ -106,6 +123,12 @@ TBericht FlugzeugBericht(const TFLUGZEUG& f)
     b.Zahl("InterferenzWiderstand", "cw Interferenz", f.InterferenzWiderstand);
     b.Zahl("RumpfWiderstand", "cw Rumpf", f.RumpfWiderstand);
     b.Zahl("RumpfQuerschnittflaeche", "Rumpfquerschnitt", f.RumpfQuerschnittflaeche, "m²");
+    b.Zahl("FlaecheHorizontalGesamt", "Fläche horizontal gesamt", f.FlaecheHorizontalGesamt, "m²");
+    b.Zahl("FlaecheSeitlichGesamt", "Fläche seitlich gesamt", f.FlaecheSeitlichGesamt, "m²");
+    b.Zahl("FlaecheWahrGesamt", "Fläche wahr gesamt", f.FlaecheWahrGesamt, "m²");
+    b.Zahl("Bezugstiefe", "Bezugsflügeltiefe lu", f.Bezugstiefe, "m");
+    b.Zahl("Gesamtmasse", "Gesamtmasse", f.Gesamtmasse, "kg");
+    b.Ganzzahl("AnzahlPanels", "Panels gesamt", AnzahlPanels(f));
     b.Ganzzahl("AnzahlFlaechen", "Flächen", f.Flaechen.Count());
     for (int i = 0; i < f.Flaechen.Count(); ++i) FlaecheBericht(*f.Flaechen.Get(i), b.Eintrag("Flaechen", "Fläche " + std::to_string(i)));
     return b;
@@ -116,14 +139,21 @@ TBericht FlugzeugBericht(const TFLUGZEUG& f)
 void RegistriereInfo(CLI::App& app, TLauf& lauf)
 {
     static std::string datei;
+    static std::string gitter;
     static bool json = false;
-    CLI::App* befehl = app.add_subcommand("info", "Flugzeug einer Szene zeigen: Flächen, Segmente, Profile");
+    CLI::App* befehl = app.add_subcommand("info", "Flugzeug einer Szene zeigen: Flächen, Segmente, Profile, Bezugswerte");
     befehl->add_option("SZENE", datei, "Szenendatei (.vel)")->required();
     befehl->add_flag("--json", json, "ein JSON-Objekt auf stdout");
+    befehl->add_option("--lattice", gitter, "jedes Panel des Gitters als Zeile in diese CSV-Datei schreiben");
     befehl->callback([&lauf] {
         lauf = [] {
-            const TGeladeneSzene g = LadeSzene(datei);
-            const TBericht b = FlugzeugBericht(*g.Szene->Flugzeug);
+            TKonsolenHost host(true);
+            const TGeladeneSzene g = LadeSzene(datei, host);
+            TFLUGZEUG& flugzeug = *g.Szene->Flugzeug;
+            Gesamtbezugswerte(flugzeug);
+            GesamtmasseBerechnen(flugzeug);
+            if (!gitter.empty()) SchreibeGitterdatei(gitter, flugzeug);
+            const TBericht b = FlugzeugBericht(flugzeug);
             if (json)
                 std::cout << b.Json().dump(2) << '\n';
             else

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "cli/Befehle.h"
+#include "cli/KonsolenHost.h"
 #include "cli/Szenenzugriff.h"
 
 void RegistriereSave(CLI::App& app, TLauf& lauf)
@@ -13,7 +14,8 @@ void RegistriereSave(CLI::App& app, TLauf& lauf)
     befehl->add_option("ZIEL", aus, "neue Szenendatei")->required();
     befehl->callback([&lauf] {
         lauf = [] {
-            const TGeladeneSzene g = LadeSzene(ein);
+            TKonsolenHost host(true);
+            const TGeladeneSzene g = LadeSzene(ein, host);
             WriteScene(aus, *g.Szene, g.Schalter);
             return 0;
         };

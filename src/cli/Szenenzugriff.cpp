@@ -1,9 +1,11 @@
 // Scene loading for the console commands.
 #include "cli/Szenenzugriff.h"
 
-TGeladeneSzene LadeSzene(const std::filesystem::path& datei)
+#include "geometry/Szenenaufbau.h"
+
+TGeladeneSzene LadeSzene(const std::filesystem::path& datei, THost& host)
 {
     TGeladeneSzene g;
-    g.Szene = SzeneLaden(datei, g.Schalter);
+    g.Szene = SzeneLadenUndAufbauen(datei, g.Schalter, host);
     return g;
 }

@@ -145,6 +145,15 @@ void SpannweiteStreckung(TFLAECHE& flaeche)
         flaeche.FlaecheHorizontal != 0.0L ? flaeche.Spannweite * flaeche.Spannweite / flaeche.FlaecheHorizontal : 0.0L;
 }
 
+int AnzahlPanels(const TFLAECHE& flaeche) { return static_cast<int>(flaeche.Gitterpanels.size()); }
+
+int AnzahlPanels(const TFLUGZEUG& flugzeug)
+{
+    int n = 0;
+    for (const auto& f : flugzeug.Flaechen) n += AnzahlPanels(*f);
+    return n;
+}
+
 void GitterAufbauen(TFLUGZEUG& flugzeug, TLaufFlags& flags)
 {
     flags.ErgebnisseGueltig = false;

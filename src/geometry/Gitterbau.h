@@ -18,6 +18,10 @@ void PanelsAufbauen(TFLAECHE& flaeche, int index);
 /// without area gets Bezugstiefe 0.
 void Bezugswerte(TFLAECHE& flaeche);
 
+/// Number of lattice panels of a surface, and of all surfaces of the aircraft.
+int AnzahlPanels(const TFLAECHE& flaeche);
+int AnzahlPanels(const TFLUGZEUG& flugzeug);
+
 /// Spannweite (surface-local y extent of the leading edges) and Streckung. A surface without
 /// sections gets span 0; one without horizontal area gets Streckung 0.
 void SpannweiteStreckung(TFLAECHE& flaeche);
