@@ -131,10 +131,11 @@ void Straken(TFLAECHE& f)
     StrakAnwenden(schnitte);
 }
 
-/// Every profile of the surface needs a contour to build from.
-bool ProfileBrauchbar(const TFLAECHE& f)
+/// Every profile of the surface needs a contour to build from, and a camber line at least one panel.
+bool Baubar(const TFLAECHE& f)
 {
     constexpr int mindestens = 3;
+    if (f.AnzahlPanelsX < 1) return false;
     if (f.Wurzelprofil->Anzahl() < mindestens) return false;
     for (const auto& s : f.Segmente)
         if (s->Segmentprofil->Anzahl() < mindestens) return false;
@@ -423,8 +424,12 @@ void BaueFlaeche(TFLAECHE& flaeche, THost& host)
         s->Volumenschnitte.clear();
         s->Klappenvolumenschnitte.clear();
     }
-    // A profile without a contour gives nothing to place; the surface stays without sections and
-    // therefore without panels.
-    if (!ProfileBrauchbar(flaeche)) return;
+    // A profile without a contour or a chord without panels gives nothing to place; the surface
+    // stays without sections and therefore without panels. Only the panel count is the user's to
+    // correct in an input field (error text 10); an empty profile shows in the profile display.
+    if (!Baubar(flaeche)) {
+        if (flaeche.AnzahlPanelsX < 1) host.Fehlertext(10);
+        return;
+    }
     TFlaechenbau(flaeche, host).Bauen();
 }

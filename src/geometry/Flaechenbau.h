@@ -10,7 +10,8 @@ class THost;
 struct TKoordinate;
 
 /// Builds every section list and the planform values of every segment; a surface without segments
-/// is left as it is, one with a profile of fewer than 3 points without sections. Nudges flap chords
+/// is left as it is, one with a profile of fewer than 3 points or with AnzahlPanelsX below 1 without
+/// sections (the latter raises error text 10). Nudges flap chords
 /// of exactly 0 % or 100 % into the chord. The host hears of camber-line matches that do not settle.
 void BaueFlaeche(TFLAECHE& flaeche, THost& host);
 

@@ -50,8 +50,8 @@ void Raster(TFLAECHE& flaeche, int index, bool gitter)
             ++r;
             const TProfil& links = *schnitte[s];
             const TProfil& rechts = *schnitte[s + 1];
-            // The lattice rows have AnzahlPanelsX + 1 points; a volume contour has its own count.
-            const int punkte = gitter ? flaeche.AnzahlPanelsX + 1 : std::min(links.Anzahl(), rechts.Anzahl());
+            // AnzahlPanelsX + 1 points on a camber line, the contour's own count on a volume contour.
+            const int punkte = std::min(links.Anzahl(), rechts.Anzahl());
             int k = -1;
             for (int n = punkte - 2; n >= 0; --n) {
                 ++k;

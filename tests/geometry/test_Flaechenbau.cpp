@@ -250,7 +250,7 @@ TEST(Flaechenbau, KlappentiefenAmRandWerdenInDieProfiltiefeGeschoben)
     EXPECT_TRUE(NaheL(rechts.Scharnierpunkt.X, 0.2L * 0.00000001L, 1e-15L));
 }
 
-TEST(Flaechenbau, FlaecheOhneSegmenteOderOhneProfilBleibtOhneSchnitte)
+TEST(Flaechenbau, UnbaubareFlaecheBleibtOhneSchnitte)
 {
     auto f = Testflaeche(0.2L);
     BaueFlaeche(*f, Host());
@@ -265,6 +265,14 @@ TEST(Flaechenbau, FlaecheOhneSegmenteOderOhneProfilBleibtOhneSchnitte)
         EXPECT_TRUE(s->Klappengitterschnitte.empty());
         EXPECT_TRUE(s->Klappenvolumenschnitte.empty());
     }
+
+    // A chord without panels (a damaged file) would divide by zero: no sections, error text 10.
+    auto h = Rechteckfluegel();
+    h->AnzahlPanelsX = 0;
+    TAufzeichnenderHost host;
+    BaueFlaeche(*h, host);
+    EXPECT_EQ(host.Fehlertexte, std::vector<int>{10});
+    for (const auto& s : h->Segmente) EXPECT_TRUE(s->Gitterschnitte.empty());
 }
 
 TEST(Flaechenbau, DreheUmAchse)
