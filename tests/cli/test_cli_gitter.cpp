@@ -2,9 +2,6 @@
 // --lattice, which must be watertight.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <sstream>
@@ -14,43 +11,19 @@
 
 #include <nlohmann/json.hpp>
 
+#include "CliAufruf.h"
 #include "common/Textdatei.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-struct TAufruf {
-    int Rueckgabe = -1;
-    std::string Aus;
-    std::string Fehler;
-};
+fs::path Ordner() { return CliOrdner("velion_cli_gitter"); }
 
-fs::path Ordner()
+TCliAufruf Starte(const std::vector<std::string>& argumente, const std::string& kennung)
 {
-    const fs::path o = fs::path(::testing::TempDir()) / "velion_cli_gitter";
-    fs::create_directories(o);
-    return o;
+    return StarteCli(argumente, Ordner(), kennung);
 }
-
-std::string Zitiert(const std::string& s) { return "'" + s + "'"; }
-
-TAufruf Starte(const std::vector<std::string>& argumente, const std::string& kennung)
-{
-    const fs::path aus = Ordner() / (kennung + ".stdout");
-    const fs::path fehler = Ordner() / (kennung + ".stderr");
-    std::string befehl = Zitiert(VELION_CLI);
-    for (const std::string& a : argumente) befehl += " " + Zitiert(a);
-    befehl += " >" + Zitiert(aus.string()) + " 2>" + Zitiert(fehler.string()) + " </dev/null";
-    const int status = std::system(befehl.c_str());
-    TAufruf r;
-    r.Rueckgabe = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    r.Aus = LeseDateiRoh(aus);
-    r.Fehler = LeseDateiRoh(fehler);
-    return r;
-}
-
-fs::path Beispiel(const std::string& name) { return fs::path(VELION_EXAMPLES) / (name + ".vel"); }
 
 std::vector<std::string> Felder(const std::string& zeile)
 {
@@ -64,7 +37,7 @@ std::vector<std::string> Felder(const std::string& zeile)
 
 TEST(CliGitter, InfoZeigtBezugswerteUndPanels)
 {
-    const TAufruf r = Starte({"info", Beispiel("Rechteckfluegel").string(), "--json"}, "rechteck");
+    const TCliAufruf r = Starte({"info", Beispielszene("Rechteckfluegel").string(), "--json"}, "rechteck");
     ASSERT_EQ(r.Rueckgabe, 0) << r.Fehler;
     EXPECT_EQ(r.Fehler, "");
     const nlohmann::json j = nlohmann::json::parse(r.Aus);
@@ -84,7 +57,7 @@ TEST(CliGitter, InfoZeigtBezugswerteUndPanels)
     EXPECT_NEAR(j["Gesamtmasse"].get<double>(), 0.4, 1e-12);
     EXPECT_NEAR(j["Luftdichte"].get<double>(), 1.225, 1e-12);
 
-    const TAufruf text = Starte({"info", Beispiel("Rechteckfluegel").string()}, "rechteck_text");
+    const TCliAufruf text = Starte({"info", Beispielszene("Rechteckfluegel").string()}, "rechteck_text");
     ASSERT_EQ(text.Rueckgabe, 0) << text.Fehler;
     EXPECT_NE(text.Aus.find("Streckung"), std::string::npos);
     EXPECT_NE(text.Aus.find("Panels gesamt"), std::string::npos);
@@ -96,7 +69,7 @@ TEST(CliGitter, GittertabelleIstWasserdicht)
         SCOPED_TRACE(name);
         const fs::path csv = Ordner() / (std::string(name) + ".csv");
         fs::remove(csv);
-        const TAufruf r = Starte({"info", Beispiel(name).string(), "--json", "--lattice", csv.string()}, name);
+        const TCliAufruf r = Starte({"info", Beispielszene(name).string(), "--json", "--lattice", csv.string()}, name);
         ASSERT_EQ(r.Rueckgabe, 0) << r.Fehler;
         const nlohmann::json j = nlohmann::json::parse(r.Aus);
         const std::vector<std::string> zeilen = LeseTextzeilen(csv);
@@ -139,7 +112,7 @@ TEST(CliGitter, GittertabelleIstWasserdicht)
 
 TEST(CliGitter, GittertabelleInUnschreibbarenOrdner)
 {
-    const TAufruf r = Starte({"info", Beispiel("Rechteckfluegel").string(), "--lattice", "/nonexistent/dir/x.csv"},
+    const TCliAufruf r = Starte({"info", Beispielszene("Rechteckfluegel").string(), "--lattice", "/nonexistent/dir/x.csv"},
                              "unschreibbar");
     EXPECT_EQ(r.Rueckgabe, 2);
     EXPECT_NE(r.Fehler.find("x.csv"), std::string::npos) << r.Fehler;
