@@ -4,6 +4,7 @@
 
 #include "common/Host.h"
 #include "solver/Gleichungssystem.h"
+#include "solver/T_Thread_Szene.h"
 
 /// Output texts of the status bar.
 inline constexpr int AusgabetextAufbau = 60;
@@ -16,7 +17,7 @@ inline constexpr int FehlertextSystemNichtLoesbar = 48;
 /// The switches that choose assembly and solution.
 struct TLoeserEinstellungen {
     bool Multithread = true;  ///< "Multithread" (MultithreadAktiv)
-    int Prozessorzahl = 1;    ///< worker threads; the application passes ::Prozessorzahl() or --threads
+    int Prozessorzahl = ::Prozessorzahl();  ///< worker threads; --threads overrides it
     /// Up to this many panels the direct solver alone; above it BiCGSTAB first (with "Multithread").
     int DirektBisPanelzahl = 800;
 };

@@ -13,33 +13,11 @@
 #include "solver/Gleichungssystem.h"
 #include "solver/Loeser.h"
 #include "solver/Rechteckfluegel.h"
+#include "solver/StoppHost.h"
 #include "solver/T_Thread_Szene.h"
 #include "solver/Wirbelinduktion.h"
 
 namespace {
-
-/// Records progress and event-loop turns and stops the run once a condition holds.
-class TStoppHost : public TAufzeichnenderHost {
-public:
-    std::function<bool(const TStoppHost&)> StoppWenn;
-    long long Ereignisse = 0;
-    int LetztePosition = -1;
-    int LetztesMaximum = -1;
-    std::vector<int> Maxima;
-
-    void Ereignisschleife() override
-    {
-        ++Ereignisse;
-        if (StoppWenn && StoppWenn(*this)) Flags.Stoppanforderung = true;
-    }
-    void Fortschritt(TFortschrittsbalken balken, int position, int maximum) override
-    {
-        if (balken != TFortschrittsbalken::Haupt) return;
-        LetztePosition = position;
-        LetztesMaximum = maximum;
-        if (Maxima.empty() || Maxima.back() != maximum) Maxima.push_back(maximum);
-    }
-};
 
 /// A wing with sweep, dihedral and taper and a tailplane behind it: two tables, interior and
 /// outermost strips, several columns.

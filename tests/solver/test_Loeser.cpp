@@ -12,27 +12,11 @@
 #include "solver/Gleichungssystem.h"
 #include "solver/Loeser.h"
 #include "solver/Rechteckfluegel.h"
+#include "solver/StoppHost.h"
 #include "solver/T_Thread_Szene.h"
 #include "solver/Wirbelsystem.h"
 
 namespace {
-
-class TStoppHost : public TAufzeichnenderHost {
-public:
-    std::function<bool(const TStoppHost&)> StoppWenn;
-    long long Ereignisse = 0;
-    std::vector<int> Maxima;  // ranges the main progress bar was given, in order
-
-    void Ereignisschleife() override
-    {
-        ++Ereignisse;
-        if (StoppWenn && StoppWenn(*this)) Flags.Stoppanforderung = true;
-    }
-    void Fortschritt(TFortschrittsbalken balken, int /*position*/, int maximum) override
-    {
-        if (balken == TFortschrittsbalken::Haupt && (Maxima.empty() || Maxima.back() != maximum)) Maxima.push_back(maximum);
-    }
-};
 
 TFluegelmass Rechteck(int panelsX, int panelsY, Extended spannweite = 1.6L)
 {
