@@ -1,0 +1,13 @@
+// The vortex elements of all surfaces of the aircraft taken together: the velocity they induce and
+// the distribution of the solved circulations, surface by surface in list order.
+#pragma once
+
+#include "common/Vektor.h"
+
+class TFLUGZEUG;
+
+/// Adds to V the velocity every vortex element of every surface induces at P.
+void InduzierteGeschwindigkeit(const TFLUGZEUG& flugzeug, const T3Vektor& P, T3Vektor& V);
+
+/// Gives every side-line and wake element of every surface its net circulation.
+void VerteileZirkulation(TFLUGZEUG& flugzeug);
