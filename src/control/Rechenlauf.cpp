@@ -1,0 +1,152 @@
+// The single computation run: lattice, reference values, optional wake-alignment cycles, the final
+// solve and the force evaluation, with the stop request checked after every assembly.
+#include "control/Rechenlauf.h"
+
+#include <array>
+
+#include "common/Host.h"
+#include "evaluation/Gesamtbezugswerte.h"
+#include "evaluation/Kraefte.h"
+#include "geometry/Gitterbau.h"
+#include "geometry/TPAN.h"
+#include "model/TSchalter.h"
+#include "model/T_Szene.h"
+#include "solver/Gleichungssystem.h"
+#include "solver/Nachlaufausrichtung.h"
+#include "solver/Flugzeugwirbel.h"
+
+namespace {
+
+/// The circulation every bound vortex carries until a solve replaces it.
+constexpr Extended UngeloesteZirkulation = 100000.0L;
+
+class TRechenlauf {
+public:
+    TRechenlauf(TSZENE& szene, const TSchalter& schalter, const TRechenoptionen& optionen, THost& host)
+        : szene_(szene), fz_(*szene.Flugzeug), schalter_(schalter), optionen_(optionen), host_(host)
+    {
+    }
+
+    void Ausfuehren()
+    {
+        host_.Flags.RechnungLaeuft = true;
+        GitterAufbauen(fz_, host_.Flags);
+        // Density from the altitude (unless it marks water), total areas and reference chord.
+        Gesamtbezugswerte(fz_);
+        PanellisteFuellen(szene_);
+        // The system lives for this run only: its block is the largest thing a run holds.
+        TGleichungssystem system(szene_.Panelliste, fz_.Anstroemrichtung);
+
+        if (schalter_.Nachlaufkorrektur || schalter_.NachlaufkorrekturKomplett) {
+            if (!Nachlaufzyklen(system)) return;
+        } else {
+            host_.Aktualisieren();
+            host_.NeuZeichnen();
+        }
+
+        system.Leeren();
+        for (TPAN* p : szene_.Panelliste) p->GebundenerWirbel.Zirkulation = UngeloesteZirkulation;
+        if (!Aufbauen(system)) return;
+        const TLoesung loesung = Loesen(system, host_, optionen_.Loeser);
+        VerteileZirkulation(fz_);
+        // A stopped solve leaves circulations unsolved, a failed one (already reported) unusable:
+        // neither is evaluated.
+        const bool geloest = loesung == TLoesung::Geloest && !host_.Flags.Stoppanforderung;
+        if (geloest) Auswertung(szene_, host_, optionen_.Wasser);
+        host_.Statustext({});
+        if (geloest && !host_.Flags.Stoppanforderung)
+            host_.Flags.ErgebnisseGueltig = true;
+        else
+            fz_.Momentenrichtung = {1, 1, 1};
+        host_.Aktualisieren();
+        host_.NeuZeichnen();
+    }
+
+private:
+    /// One cycle per wake element with "Einzelausrichtung", a single one with only
+    /// "Komplettausrichtung"; each solves afresh and then turns its elements into the local flow.
+    bool Nachlaufzyklen(TGleichungssystem& system)
+    {
+        const int n = fz_.AnzahlNachlaufelemente;
+        const int zyklen = schalter_.Nachlaufkorrektur ? n : 1;
+        for (int i = 1; i <= zyklen; ++i) {
+            host_.Aktualisieren();
+            host_.NeuZeichnen();
+            system.Leeren();
+            if (!Aufbauen(system)) return false;
+            if (Loesen(system, host_, optionen_.Loeser) == TLoesung::Fehlgeschlagen) {
+                // Aligning the wake with circulations that have no meaning would only move it
+                // somewhere meaningless: the run ends as it does for a stop.
+                Beenden();
+                return false;
+            }
+            VerteileZirkulation(fz_);
+            const int bis = schalter_.NachlaufkorrekturKomplett ? n : i;
+            for (int k = i; k <= bis; ++k) NachlaufAusrichten(fz_, k, host_);
+            host_.NeuZeichnen();
+        }
+        return true;
+    }
+
+    /// Assembles the system; false (with the run ended) when a stop was requested.
+    bool Aufbauen(TGleichungssystem& system)
+    {
+        ::Aufbauen(system, host_, optionen_.Loeser);
+        if (!host_.Flags.Stoppanforderung) return true;
+        Beenden();
+        return false;
+    }
+
+    /// Ends the run early: nothing more is computed and the results stay invalid.
+    void Beenden()
+    {
+        host_.Flags.RechnungLaeuft = false;
+        host_.Aktualisieren();
+        host_.NeuZeichnen();
+        host_.Statustext({});
+    }
+
+    TSZENE& szene_;
+    TFLUGZEUG& fz_;
+    const TSchalter& schalter_;
+    const TRechenoptionen& optionen_;
+    THost& host_;
+};
+
+}  // namespace
+
+void Rechenlauf(TSZENE& szene, const TSchalter& schalter, const TRechenoptionen& optionen, THost& host)
+{
+    if (!szene.Flugzeug) return;
+    try {
+        TRechenlauf(szene, schalter, optionen, host).Ausfuehren();
+    } catch (...) {
+        // A fault in a called step (a worker's exception, a lattice the assembly cannot walk)
+        // reaches the caller; the run is over either way.
+        host.Flags.RechnungLaeuft = false;
+        throw;
+    }
+}
+
+void PanellisteFuellen(TSZENE& szene)
+{
+    szene.Panelliste.clear();
+    if (!szene.Flugzeug) return;
+    for (const auto& f : szene.Flugzeug->Flaechen) {
+        const TLIST2D<TPAN>& raster = f->Panelraster;
+        for (int j = 0; j < raster.RowCount(); ++j)
+            for (int k = 0; k < raster.Count(j); ++k)
+                if (TPAN* p = raster.Get(j, k)) szene.Panelliste.push_back(p);
+    }
+}
+
+void BerechnungStoppen(THost& host)
+{
+    host.Flags.Stoppanforderung = true;
+    host.Fortschritt(TFortschrittsbalken::Haupt, 0, 0);
+    host.Fortschritt(TFortschrittsbalken::Neben, 0, 0);
+    host.Flags.RechnungLaeuft = false;
+    host.NeuZeichnen();
+    host.Statustext({});
+    host.Aktualisieren();
+}
