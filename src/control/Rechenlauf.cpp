@@ -52,7 +52,7 @@ public:
         // A stopped solve leaves circulations unsolved, a failed one (already reported) unusable:
         // neither is evaluated.
         const bool geloest = loesung == TLoesung::Geloest && !host_.Flags.Stoppanforderung;
-        if (geloest) Auswertung(szene_, host_, optionen_.Wasser);
+        if (geloest) Auswertung(szene_, host_, optionen_.Wasser, AuswertungsThreads());
         host_.Statustext({});
         if (geloest && !host_.Flags.Stoppanforderung)
             host_.Flags.ErgebnisseGueltig = true;
@@ -96,6 +96,9 @@ private:
         Beenden();
         return false;
     }
+
+    /// The evaluation runs on the worker threads the parallel assembly would use.
+    int AuswertungsThreads() const { return ParallelAufbauen(optionen_.Loeser) ? optionen_.Loeser.Prozessorzahl : 1; }
 
     /// Ends the run early: nothing more is computed and the results stay invalid.
     void Beenden()

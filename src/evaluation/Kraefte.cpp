@@ -3,14 +3,20 @@
 // (circulations are per unit speed), so coefficients need neither density nor speed.
 #include "evaluation/Kraefte.h"
 
+#include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cmath>
 #include <numbers>
+#include <thread>
+#include <vector>
 
 #include "common/Host.h"
 #include "evaluation/TErgebnis.h"
 #include "geometry/TPAN.h"
 #include "model/T_Szene.h"
 #include "solver/Flugzeugwirbel.h"
+#include "solver/T_Thread_Szene.h"
 
 namespace {
 
@@ -80,10 +86,15 @@ Extended Resultierendenort(Extended teilsumme, Extended kraft) { return std::fab
 
 class TAuswertung {
 public:
-    TAuswertung(TSZENE& szene, THost& host, bool wasser)
-        : fz_(*szene.Flugzeug), host_(host), wasser_(wasser)
+    TAuswertung(TSZENE& szene, THost& host, bool wasser, int threads)
+        : fz_(*szene.Flugzeug), host_(host), wasser_(wasser), threads_(std::max(1, threads))
     {
-        for (int f = 0; f < fz_.Flaechen.Count(); ++f) panelzahl_ += Panelzahl(*fz_.Flaechen.Get(f));
+        for (int f = 0; f < fz_.Flaechen.Count(); ++f) {
+            const TLIST2D<TPAN>& raster = fz_.Flaechen.Get(f)->Panelraster;
+            for (int j = 0; j < raster.RowCount(); ++j)
+                for (int k = 0; k < raster.Count(j); ++k) panels_.push_back(raster.Get(j, k));
+        }
+        panelzahl_ = static_cast<int>(panels_.size());
     }
 
     void Ausfuehren()
@@ -92,6 +103,7 @@ public:
         host_.Flags.ProfilauswertungGueltig = false;
         fz_.Gesamtkraft = {};
         Fortschritt(0);
+        if (!Geschwindigkeiten()) return;
         TMomentensummen nullpunkt;
         for (int f = 0; f < fz_.Flaechen.Count(); ++f)
             if (!FlaecheAuswerten(*fz_.Flaechen.Get(f), nullpunkt)) return;
@@ -106,17 +118,10 @@ public:
     }
 
 private:
-    static int Panelzahl(const TFLAECHE& fl)
-    {
-        int n = 0;
-        for (int j = 0; j < fl.Panelraster.RowCount(); ++j) n += std::max(0, fl.Panelraster.Count(j));
-        return n;
-    }
-
     void Fortschritt(int position)
     {
-        host_.Fortschritt(TFortschrittsbalken::Haupt, position, 2 * panelzahl_);
-        host_.Fortschritt(TFortschrittsbalken::Neben, position, 2 * panelzahl_);
+        host_.Fortschritt(TFortschrittsbalken::Haupt, position, 3 * panelzahl_);
+        host_.Fortschritt(TFortschrittsbalken::Neben, position, 3 * panelzahl_);
     }
 
     /// The event turn and stop check before each panel; on a stop the run is told it no longer runs.
@@ -127,44 +132,118 @@ private:
             Fortschritt(++schritt_);
             return true;
         }
+        Abbrechen();
+        return false;
+    }
+
+    void Abbrechen()
+    {
         host_.Fortschritt(TFortschrittsbalken::Haupt, 0, 0);
         host_.Fortschritt(TFortschrittsbalken::Neben, 0, 0);
         host_.Flags.RechnungLaeuft = false;
         host_.NeuZeichnen();
         host_.Statustext({});
+    }
+
+    /// Force points of every panel: the midpoint of its bound vortex and that of the chordwise
+    /// piece from there to the next bound vortex of the strip, or to the trailing edge.
+    void Kraftpunkte()
+    {
+        for (int f = 0; f < fz_.Flaechen.Count(); ++f) {
+            const TLIST2D<TPAN>& raster = fz_.Flaechen.Get(f)->Panelraster;
+            for (int j = 0; j < raster.RowCount(); ++j)
+                for (int k = 0; k < raster.Count(j); ++k) {
+                    TPAN& p = *raster.Get(j, k);
+                    const TPAN* naechster = raster.Get(j, k + 1);
+                    const T3Vektor a = p.GebundenerWirbel.Anfang;
+                    const T3Vektor b = p.GebundenerWirbel.Ende;
+                    p.Wirbelvektor = Vektordifferenz(a, b);
+                    p.Kraftpunkt = Mitte(a, b);
+                    TWirbel laengs;
+                    laengs.Anfang = p.Kraftpunkt;
+                    laengs.Ende = naechster
+                                      ? Mitte(naechster->GebundenerWirbel.Anfang, naechster->GebundenerWirbel.Ende)
+                                      : Mitte(p.EckeHintenLinks, p.EckeHintenRechts);
+                    laengs.Aktualisiere();
+                    p.Laengsvektor = Vektordifferenz(laengs.Anfang, laengs.Ende);
+                    p.Laengskraftpunkt = Mitte(laengs.Anfang, laengs.Ende);
+                }
+        }
+    }
+
+    /// V1 and V2 of panel i: the free stream plus the velocity all vortex elements induce at its two
+    /// force points. Each is the same sum in the same order whichever thread takes it.
+    void Geschwindigkeit(std::size_t i)
+    {
+        const TPAN& p = *panels_[i];
+        v1_[i] = fz_.Anstroemrichtung;
+        InduzierteGeschwindigkeit(fz_, p.Kraftpunkt, v1_[i]);
+        v2_[i] = fz_.Anstroemrichtung;
+        InduzierteGeschwindigkeit(fz_, p.Laengskraftpunkt, v2_[i]);
+    }
+
+    /// The local velocities of all panels: on the calling thread with an event turn and stop check
+    /// per panel, or in contiguous bands on worker threads while the calling thread keeps the event
+    /// loop turning. False when a stop ended it.
+    bool Geschwindigkeiten()
+    {
+        Kraftpunkte();
+        const std::size_t n = panels_.size();
+        v1_.assign(n, T3Vektor{});
+        v2_.assign(n, T3Vektor{});
+        const int threads = static_cast<int>(std::min<std::size_t>(static_cast<std::size_t>(threads_), std::max<std::size_t>(n, 1)));
+        if (threads <= 1) {
+            for (std::size_t i = 0; i < n; ++i) {
+                if (!Weiter()) return false;
+                Geschwindigkeit(i);
+            }
+            return true;
+        }
+        std::atomic<int> erledigt{0};
+        std::vector<std::atomic<bool>> fertig(static_cast<std::size_t>(threads));
+        TFertigmeldung meldung;
+        {
+            std::vector<std::jthread> arbeiter;
+            for (int t = 0; t < threads; ++t) {
+                const std::size_t von = n * static_cast<std::size_t>(t) / static_cast<std::size_t>(threads);
+                const std::size_t bis = n * static_cast<std::size_t>(t + 1) / static_cast<std::size_t>(threads);
+                arbeiter.emplace_back([this, von, bis, t, &erledigt, &fertig, &meldung] {
+                    for (std::size_t i = von; i < bis && !host_.Flags.Stoppanforderung; ++i) {
+                        Geschwindigkeit(i);
+                        erledigt.fetch_add(1, std::memory_order_relaxed);
+                    }
+                    fertig[static_cast<std::size_t>(t)].store(true, std::memory_order_release);
+                    meldung.Melden();
+                });
+            }
+            const auto alleFertig = [&fertig] {
+                return std::all_of(fertig.begin(), fertig.end(), [](const std::atomic<bool>& f) { return f.load(std::memory_order_acquire); });
+            };
+            while (!alleFertig()) {
+                host_.Ereignisschleife();
+                Fortschritt(schritt_ + erledigt.load(std::memory_order_relaxed));
+                meldung.Warten(alleFertig, std::chrono::milliseconds(20));
+            }
+        }
+        schritt_ += static_cast<int>(n);
+        if (!host_.Flags.Stoppanforderung) return true;
+        Abbrechen();
         return false;
     }
 
-    /// Forces of one panel; `naechster` is the next panel of the strip, nullptr at the trailing edge.
-    void PanelKraefte(TPAN& p, const TPAN* naechster, const TPAN* rechterNachbar, TMomentensummen& summen)
+    /// Forces of panel i of the evaluation order; `rechterNachbar` is the panel of the next strip in
+    /// the same column, nullptr on the outermost strip.
+    void PanelKraefte(std::size_t i, const TPAN* rechterNachbar, TMomentensummen& summen)
     {
-        const T3Vektor a = p.GebundenerWirbel.Anfang;
-        const T3Vektor b = p.GebundenerWirbel.Ende;
-        p.Wirbelvektor = Vektordifferenz(a, b);
-        p.Kraftpunkt = Mitte(a, b);
-
-        // The chordwise piece runs from this bound vortex to the next one, or to the trailing edge.
-        TWirbel laengs;
-        laengs.Anfang = p.Kraftpunkt;
-        laengs.Ende = naechster ? Mitte(naechster->GebundenerWirbel.Anfang, naechster->GebundenerWirbel.Ende)
-                                : Mitte(p.EckeHintenLinks, p.EckeHintenRechts);
-        laengs.Aktualisiere();
-        p.Laengsvektor = Vektordifferenz(laengs.Anfang, laengs.Ende);
-        p.Laengskraftpunkt = Mitte(laengs.Anfang, laengs.Ende);
-
-        T3Vektor v1 = fz_.Anstroemrichtung;
-        InduzierteGeschwindigkeit(fz_, p.Kraftpunkt, v1);
-        T3Vektor v2 = fz_.Anstroemrichtung;
-        InduzierteGeschwindigkeit(fz_, p.Laengskraftpunkt, v2);
-
+        TPAN& p = *panels_[i];
         // The chordwise piece lies between the strip's two side lines: it carries their mean.
         const TWirbel& rechts = rechterNachbar ? rechterNachbar->WirbelLinks.front() : p.WirbelRechts.front();
         p.Gamma1 = p.GebundenerWirbel.Zirkulation;
         p.Gamma2 = (p.WirbelLinks.front().Zirkulation + rechts.Zirkulation) / 2.0L;
 
         // With the reversed segment vectors, Gamma (dl x V) is rho Gamma V x dl per unit rho V².
-        p.Kraft1 = Vektorskalierung(p.Gamma1, Kreuzprodukt(p.Wirbelvektor, v1));
-        p.Kraft2 = Vektorskalierung(p.Gamma2, Kreuzprodukt(p.Laengsvektor, v2));
+        p.Kraft1 = Vektorskalierung(p.Gamma1, Kreuzprodukt(p.Wirbelvektor, v1_[i]));
+        p.Kraft2 = Vektorskalierung(p.Gamma2, Kreuzprodukt(p.Laengsvektor, v2_[i]));
         p.Panelkraft = Vektorsumme(p.Kraft1, p.Kraft2);
 
         summen.Addiere(fz_, p.Kraftpunkt, T3Vektor{}, p.Kraft1);
@@ -184,9 +263,10 @@ private:
             const bool aussen = j == raster.RowCount() - 1;
             for (int k = 0; k < spalten; ++k) {
                 if (!Weiter()) return false;
-                TPAN& p = *raster.Get(j, k);
+                const std::size_t i = naechstes_++;
+                const TPAN& p = *panels_[i];
                 normalensumme = Vektorsumme(normalensumme, p.Normale);
-                PanelKraefte(p, raster.Get(j, k + 1), aussen ? nullptr : raster.Get(j + 1, k), summen);
+                PanelKraefte(i, aussen ? nullptr : raster.Get(j + 1, k), summen);
                 streifenkraft = Vektorsumme(streifenkraft, p.Panelkraft);
             }
             auftriebsstreifenWiderstand += StreifenErgebnisse(fl, j, streifenkraft, normalensumme);
@@ -318,14 +398,19 @@ private:
     TFLUGZEUG& fz_;
     THost& host_;
     bool wasser_;
+    int threads_;
+    std::vector<TPAN*> panels_;  ///< surface by surface, strip by strip, column by column
+    std::vector<T3Vektor> v1_;   ///< local velocity at each panel's bound-vortex midpoint
+    std::vector<T3Vektor> v2_;   ///< local velocity at each panel's chordwise-piece midpoint
+    std::size_t naechstes_ = 0;  ///< the next panel of the force pass
     int panelzahl_ = 0;
     int schritt_ = 0;
 };
 
 }  // namespace
 
-void Auswertung(TSZENE& szene, THost& host, bool wasser)
+void Auswertung(TSZENE& szene, THost& host, bool wasser, int threads)
 {
     if (!szene.Flugzeug) return;
-    TAuswertung(szene, host, wasser).Ausfuehren();
+    TAuswertung(szene, host, wasser, threads).Ausfuehren();
 }

@@ -6,6 +6,8 @@ class TSZENE;
 class THost;
 
 /// The whole force evaluation of the current lattice with its distributed circulations. `wasser`
-/// is the water/air switch (it chooses the kinematic viscosity of the Reynolds numbers). A stop
-/// request ends it early, reported through the host; fields not reached keep their old values.
-void Auswertung(TSZENE& szene, THost& host, bool wasser);
+/// is the water/air switch (it chooses the kinematic viscosity of the Reynolds numbers). The local
+/// velocities, the costly part, are found on `threads` workers (the results do not depend on the
+/// count). A stop request ends it early, reported through the host; fields not reached keep their
+/// old values.
+void Auswertung(TSZENE& szene, THost& host, bool wasser, int threads = 1);
