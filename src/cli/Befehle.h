@@ -15,3 +15,4 @@ void RegistriereInfo(CLI::App& app, TLauf& lauf);
 void RegistriereSave(CLI::App& app, TLauf& lauf);
 /// velion-cli profile FILE.dat [--json]
 void RegistriereProfile(CLI::App& app, TLauf& lauf);
+void RegistriereRun(CLI::App& app, TLauf& lauf);

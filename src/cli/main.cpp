@@ -13,6 +13,7 @@ int main(int argc, char** argv)
     RegistriereInfo(app, lauf);
     RegistriereSave(app, lauf);
     RegistriereProfile(app, lauf);
+    RegistriereRun(app, lauf);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

@@ -1,0 +1,269 @@
+// velion-cli run: one computation run of a scene; prints the aircraft coefficients, the totals of
+// every surface and its strip results, as text or as one JSON object. Ctrl-C stops the run.
+#include <atomic>
+#include <csignal>
+#include <iomanip>
+#include <iostream>
+#include <optional>
+#include <string>
+
+#include "cli/Befehle.h"
+#include "cli/Bericht.h"
+#include "cli/KonsolenHost.h"
+#include "common/Fehler.h"
+#include "common/Zahlentext.h"
+#include "control/Rechenlauf.h"
+#include "evaluation/Gesamtbezugswerte.h"
+#include "evaluation/TErgebnis.h"
+#include "geometry/Szenenaufbau.h"
+#include "solver/T_Thread_Szene.h"
+
+namespace {
+
+// The stop request the SIGINT handler sets. Storing into a lock-free atomic is all a handler may
+// safely do; the run notices the request at its next check.
+static_assert(std::atomic<bool>::is_always_lock_free);
+static_assert(std::atomic<std::atomic<bool>*>::is_always_lock_free);
+std::atomic<std::atomic<bool>*> sigintStopp{nullptr};
+
+extern "C" void BeiSigint(int)
+{
+    if (std::atomic<bool>* stopp = sigintStopp.load()) stopp->store(true);
+}
+
+/// While alive, Ctrl-C requests a stop of the run instead of ending the program; a second Ctrl-C
+/// (the handler resets itself) ends it at once.
+class TSigintStopp {
+public:
+    explicit TSigintStopp(std::atomic<bool>& stopp)
+    {
+        sigintStopp.store(&stopp);
+        struct sigaction aktion {};
+        aktion.sa_handler = BeiSigint;
+        sigemptyset(&aktion.sa_mask);
+        aktion.sa_flags = SA_RESETHAND;
+        sigaction(SIGINT, &aktion, &vorher_);
+    }
+    ~TSigintStopp()
+    {
+        sigaction(SIGINT, &vorher_, nullptr);
+        sigintStopp.store(nullptr);
+    }
+    TSigintStopp(const TSigintStopp&) = delete;
+    TSigintStopp& operator=(const TSigintStopp&) = delete;
+
+private:
+    struct sigaction vorher_ {};
+};
+
+struct TRunArgumente {
+    std::string datei;
+    std::optional<std::string> alpha;
+    std::optional<std::string> beta;
+    std::optional<std::string> nachlauf;
+    int threads = 0;
+    bool keinMultithread = false;
+    bool json = false;
+    bool still = false;
+    std::string sprache;
+};
+
+/// An angle as the user enters it ("." or ","), rounded to 5 decimals like every entered real;
+/// nullopt when the text is no angle between -90 and 90 degrees.
+std::optional<Extended> Winkel(const std::string& text)
+{
+    try {
+        const Extended w = RoundReal(5, TextToReal(text));
+        if (w >= -90.0L && w <= 90.0L) return w;
+    } catch (const EKonvertierung&) {
+    }
+    return std::nullopt;
+}
+
+const CLI::Validator WinkelPruefung(
+    [](const std::string& text) -> std::string {
+        return Winkel(text) ? std::string{} : "'" + text + "' ist kein Winkel zwischen -90 und 90 Grad";
+    },
+    "GRAD");
+
+/// The caption of a value: the output text `nummer` of the language, else the German default.
+std::string Bezeichnung(const THost& host, int nummer, const char* vorgabe)
+{
+    std::string text = nummer > 0 ? host.Ausgabetext(nummer) : std::string{};
+    return text.empty() ? vorgabe : text;
+}
+
+void FlugzeugWerte(const TFLUGZEUG& fz, const THost& host, int panelzahl, TBericht& b)
+{
+    b.Text("Bezeichnung", Bezeichnung(host, 6, "Bezeichnung des Flugzeugs"), fz.Bezeichnung);
+    b.Zahl("Anstellwinkel", Bezeichnung(host, 12, "Anstellwinkel"), fz.Anstellwinkel, "°");
+    b.Zahl("Schiebewinkel", Bezeichnung(host, 13, "Schiebewinkel"), fz.Schiebewinkel, "°");
+    b.Zahl("Luftdichte", "Luftdichte", fz.Luftdichte, "kg/m³");
+    b.Zahl("Gesamtmasse", Bezeichnung(host, 10, "Gesamtmasse"), fz.Gesamtmasse, "kg");
+    b.Zahl("FlaecheHorizontalGesamt", Bezeichnung(host, 7, "Gesamtfläche horizontal projiziert"),
+           fz.FlaecheHorizontalGesamt, "m²");
+    b.Zahl("FlaecheSeitlichGesamt", Bezeichnung(host, 45, "Gesamtfläche seitlich projiziert"), fz.FlaecheSeitlichGesamt, "m²");
+    b.Zahl("FlaecheWahrGesamt", Bezeichnung(host, 44, "Gesamtfläche wahr"), fz.FlaecheWahrGesamt, "m²");
+    b.Zahl("Bezugstiefe", Bezeichnung(host, 9, "Bezugsflügeltiefe lu"), fz.Bezugstiefe, "m");
+    b.Ganzzahl("Panelzahl", "Panels", panelzahl);
+    b.Zahl("AuslegungsCa", Bezeichnung(host, 14, "Auftriebsbeiwert CA"), fz.AuslegungsCa);
+    b.Zahl("CS", Bezeichnung(host, 34, "Seitenkraftbeiwert CS"), fz.CS);
+    b.Zahl("CWi", Bezeichnung(host, 15, "Induzierter Widerstandsbeiwert CWi"), fz.CWi);
+    b.Zahl("FlugGeschwindigkeit", Bezeichnung(host, 11, "Fluggeschwindigkeit"), fz.FlugGeschwindigkeit, "m/s");
+    b.Zahl("SchwerpunktX", Bezeichnung(host, 86, "Schwerpunktlage XS"), fz.SchwerpunktX, "m");
+    b.Zahl("AuftriebspunktY", "Auftriebsangriffspunkt Y", fz.AuftriebspunktY, "m");
+    b.Zahl("WiderstandspunktY", "Widerstandsangriffspunkt Y", fz.WiderstandspunktY, "m");
+    b.Zahl("WiderstandspunktZ", Bezeichnung(host, 87, "Höhe des Widerstandsangriffspunkts Z"), fz.WiderstandspunktZ, "m");
+    b.Zahl("SeitenkraftpunktX", "Seitenkraftangriffspunkt X", fz.SeitenkraftpunktX, "m");
+    b.Zahl("SeitenkraftpunktZ", "Seitenkraftangriffspunkt Z", fz.SeitenkraftpunktZ, "m");
+    b.Zahl("CmxNullpunkt", Bezeichnung(host, 20, "Rollmomentenbeiwert Cmx um den Nullpunkt"), fz.CmxNullpunkt);
+    b.Zahl("CmyNullpunkt", Bezeichnung(host, 16, "Nickmomentenbeiwert Cmy um den Nullpunkt"), fz.CmyNullpunkt);
+    b.Zahl("CmzNullpunkt", Bezeichnung(host, 17, "Giermomentenbeiwert Cmz um den Nullpunkt"), fz.CmzNullpunkt);
+    b.Vektor("Momentenbezugspunkt", Bezeichnung(host, 22, "Momentenbezugspunkt"), fz.Momentenbezugspunkt, "m");
+    b.Zahl("Cmx", Bezeichnung(host, 69, "Rollmomentenbeiwert Cmx um den Schwerpunkt"), fz.Cmx);
+    b.Zahl("Cmy", Bezeichnung(host, 67, "Nickmomentenbeiwert Cmy um den Schwerpunkt"), fz.Cmy);
+    b.Zahl("Cmz", Bezeichnung(host, 68, "Giermomentenbeiwert Cmz um den Schwerpunkt"), fz.Cmz);
+    b.Vektor("Gesamtkraft", "Gesamtkraft / (rho V²)", fz.Gesamtkraft, "m²");
+}
+
+void FlaecheWerte(const TFLAECHE& fl, const THost& host, TBericht& b)
+{
+    b.Text("Bezeichnung", "Bezeichnung", fl.Bezeichnung);
+    b.Zahl("FlaecheHorizontal", Bezeichnung(host, 26, "Fläche horizontal projiziert"), fl.FlaecheHorizontal, "m²");
+    b.Zahl("FlaecheSeitlich", Bezeichnung(host, 33, "Fläche seitlich projiziert"), fl.FlaecheSeitlich, "m²");
+    b.Zahl("FlaecheWahr", Bezeichnung(host, 35, "Fläche wahr"), fl.FlaecheWahr, "m²");
+    b.Zahl("Bezugstiefe", Bezeichnung(host, 27, "Bezugsflügeltiefe"), fl.Bezugstiefe, "m");
+    b.Zahl("Spannweite", Bezeichnung(host, 39, "Spannweite"), fl.Spannweite, "m");
+    b.Zahl("Streckung", Bezeichnung(host, 40, "Streckung"), fl.Streckung);
+    b.Zahl("CA", Bezeichnung(host, 31, "Auftriebsbeiwert CA"), fl.CA);
+    b.Zahl("CS", Bezeichnung(host, 36, "Seitenkraftbeiwert CS"), fl.CS);
+    b.Zahl("CWi", Bezeichnung(host, 32, "Induzierter Widerstandsbeiwert CWi (wahre Fläche)"), fl.CWi);
+    b.Zahl("Cwi", Bezeichnung(host, 41, "Induzierter Widerstandsbeiwert Cwi (tragende Streifen)"), fl.Cwi);
+    b.Zahl("CwiElliptisch", Bezeichnung(host, 42, "Cwi bei elliptischer Auftriebsverteilung"), fl.CwiElliptisch);
+    b.Zahl("CwiVerhaeltnis", Bezeichnung(host, 43, "Verhältnis Cwi / Cwi elliptisch"), fl.CwiVerhaeltnis);
+    b.Vektor("Kraft", "Kraft / (rho V²)", fl.Kraft, "m²");
+}
+
+/// Every slot a strip row holds, keyed by slot name.
+void StreifenWerte(const TFLAECHE& fl, int j, TBericht& b)
+{
+    for (int slot = 0; slot < ErgebnisSlotAnzahl; ++slot) {
+        const TErgebnis* e = fl.Ergebnisraster.Get(j, slot);
+        const char* name = ErgebnisSlotName(slot);
+        if (!e || !name) continue;
+        switch (ErgebnisSlotArt(slot)) {
+        case TErgebnisArt::Wert: b.Zahl(name, name, e->Wert); break;
+        case TErgebnisArt::Punkt: b.Vektor(name, name, e->Punkt); break;
+        case TErgebnisArt::Vektor: b.Vektor(name, name, e->Vektor); break;
+        }
+    }
+}
+
+/// The strip results of a surface as a text table (scalar slots; --json carries the points and
+/// vectors too).
+void StreifenTabelle(const TFLAECHE& fl, std::ostream& aus)
+{
+    struct TSpalte {
+        int slot;
+        int dezimalen;
+    };
+    const TSpalte spalten[] = {{SlotSegmentnummer, 0}, {SlotStreifentiefe, 5}, {SlotStreifenbreite, 5},
+                               {SlotGamma, 6},        {SlotCa, 5},            {SlotCwi, 6},
+                               {SlotAi, 4},           {SlotRe, 0}};
+    constexpr int breite = 15;
+    aus << "    " << std::setw(6) << "Nr";
+    for (const TSpalte& s : spalten) aus << std::setw(breite) << ErgebnisSlotName(s.slot);
+    aus << '\n';
+    for (int j = 0; j < fl.Ergebnisraster.RowCount(); ++j) {
+        aus << "    " << std::setw(6) << j;
+        for (const TSpalte& s : spalten) {
+            const TErgebnis* e = fl.Ergebnisraster.Get(j, s.slot);
+            aus << std::setw(breite) << RealToText(e ? e->Wert : 0.0L, 0, s.dezimalen);
+        }
+        aus << '\n';
+    }
+}
+
+enum class TLaufende { Fertig, Gestoppt, OhneErgebnisse };
+
+/// Loads the scene, applies the overrides, runs and, when results exist, fills the report. The host
+/// (and with it the progress line on stderr) ends before the caller prints anything.
+TLaufende Rechnen(const TRunArgumente& a, std::unique_ptr<TSZENE>& szene, TBericht& bericht)
+{
+    TKonsolenHost host(a.still, a.sprache);
+    TSchalter schalter;
+    szene = SzeneLadenUndAufbauen(a.datei, schalter, host);
+    TFLUGZEUG& fz = *szene->Flugzeug;
+    if (a.alpha) fz.Anstellwinkel = *Winkel(*a.alpha);
+    if (a.beta) fz.Schiebewinkel = *Winkel(*a.beta);
+    if (a.nachlauf) {
+        schalter.Nachlaufkorrektur = *a.nachlauf == "einzel" || *a.nachlauf == "beide";
+        schalter.NachlaufkorrekturKomplett = *a.nachlauf == "komplett" || *a.nachlauf == "beide";
+    }
+    GesamtmasseBerechnen(fz);
+
+    TRechenoptionen optionen;
+    optionen.Loeser.Multithread = !a.keinMultithread;
+    optionen.Loeser.Prozessorzahl = a.threads > 0 ? a.threads : Prozessorzahl();
+    host.Flags.Stoppanforderung = false;
+    {
+        const TSigintStopp sigint(host.Flags.Stoppanforderung);
+        Rechenlauf(*szene, schalter, optionen, host);
+    }
+    host.Flags.RechnungLaeuft = false;
+    if (host.Flags.Stoppanforderung) return TLaufende::Gestoppt;
+    if (!host.Flags.ErgebnisseGueltig) return TLaufende::OhneErgebnisse;
+
+    FlugzeugWerte(fz, host, static_cast<int>(szene->Panelliste.size()), bericht);
+    for (int i = 0; i < fz.Flaechen.Count(); ++i) {
+        const TFLAECHE& fl = *fz.Flaechen.Get(i);
+        TBericht& b = bericht.Eintrag("Flaechen", "Fläche " + std::to_string(i));
+        FlaecheWerte(fl, host, b);
+        if (a.json)
+            for (int j = 0; j < fl.Ergebnisraster.RowCount(); ++j)
+                StreifenWerte(fl, j, b.Eintrag("Streifen", "Streifen " + std::to_string(j)));
+    }
+    return TLaufende::Fertig;
+}
+
+int Ausfuehren(const TRunArgumente& a)
+{
+    std::unique_ptr<TSZENE> szene;
+    TBericht bericht;
+    switch (Rechnen(a, szene, bericht)) {
+    case TLaufende::Gestoppt: std::cerr << "Berechnung gestoppt: keine Ergebnisse.\n"; return 1;
+    case TLaufende::OhneErgebnisse: std::cerr << "Berechnung ohne gültige Ergebnisse beendet.\n"; return 1;
+    case TLaufende::Fertig: break;
+    }
+    if (a.json) {
+        std::cout << bericht.Json().dump(2) << '\n';
+        return 0;
+    }
+    bericht.Drucken(std::cout);
+    const TFLUGZEUG& fz = *szene->Flugzeug;
+    for (int i = 0; i < fz.Flaechen.Count(); ++i) {
+        std::cout << "Streifen der Fläche " << i << '\n';
+        StreifenTabelle(*fz.Flaechen.Get(i), std::cout);
+    }
+    return 0;
+}
+
+}  // namespace
+
+void RegistriereRun(CLI::App& app, TLauf& lauf)
+{
+    static TRunArgumente a;
+    CLI::App* befehl = app.add_subcommand("run", "Einen Rechenlauf ausführen: Gitter, Lösung, Kräfte");
+    befehl->add_option("SZENE", a.datei, "Szenendatei (.vel)")->required();
+    befehl->add_option("--alpha", a.alpha, "Anstellwinkel in Grad (statt dem der Szene)")->check(WinkelPruefung);
+    befehl->add_option("--beta", a.beta, "Schiebewinkel in Grad (statt dem der Szene)")->check(WinkelPruefung);
+    befehl->add_option("--wake", a.nachlauf, "Nachlaufausrichtung (statt der Schalter der Szene)")
+        ->check(CLI::IsMember({"aus", "einzel", "komplett", "beide"}));
+    befehl->add_option("--threads", a.threads, "Zahl der Rechenthreads (Vorgabe: Zahl der Prozessoren)")
+        ->check(CLI::PositiveNumber);
+    befehl->add_flag("--no-multithread", a.keinMultithread, "seriell aufbauen und direkt lösen");
+    befehl->add_flag("--json", a.json, "ein JSON-Objekt auf stdout");
+    befehl->add_flag("--quiet", a.still, "kein Fortschritt auf stderr");
+    SpracheOptionHinzufuegen(*befehl, a.sprache);
+    befehl->callback([&lauf] { lauf = [] { return Ausfuehren(a); }; });
+}

@@ -1,0 +1,218 @@
+// velion-cli run end to end: a scene written to a temporary folder, run through the command line,
+// its JSON compared with the same run in process; bad input; Ctrl-C during a run.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "control/Rechenlauf.h"
+#include "evaluation/Gesamtbezugswerte.h"
+#include "evaluation/TErgebnis.h"
+#include "evaluation/Testflugzeuge.h"
+#include "geometry/Szenenaufbau.h"
+#include "model/Szenendatei.h"
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Lesen(const fs::path& datei)
+{
+    std::ifstream ein(datei, std::ios::binary);
+    std::ostringstream s;
+    s << ein.rdbuf();
+    return s.str();
+}
+
+/// velion-cli started with its output in files; optionally interrupted with SIGINT once its
+/// progress line shows `unterbrechenBei`.
+struct TAufruf {
+    int Code = -1;
+    std::string Aus;
+    std::string Fehler;
+};
+
+TAufruf Aufrufen(const std::vector<std::string>& argumente, const fs::path& ordner, const std::string& unterbrechenBei = {})
+{
+    const fs::path aus = ordner / "stdout.txt";
+    const fs::path fehler = ordner / "stderr.txt";
+    posix_spawn_file_actions_t aktionen;
+    posix_spawn_file_actions_init(&aktionen);
+    posix_spawn_file_actions_addopen(&aktionen, 1, aus.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&aktionen, 2, fehler.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    std::vector<std::string> alle{VELION_CLI};
+    alle.insert(alle.end(), argumente.begin(), argumente.end());
+    std::vector<char*> argv;
+    for (std::string& a : alle) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    pid_t pid = 0;
+    const int start = posix_spawn(&pid, VELION_CLI, &aktionen, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&aktionen);
+    TAufruf r;
+    if (start != 0) return r;
+    int status = 0;
+    if (!unterbrechenBei.empty()) {
+        const auto ende = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+        while (std::chrono::steady_clock::now() < ende && waitpid(pid, &status, WNOHANG) == 0) {
+            if (Lesen(fehler).find(unterbrechenBei) != std::string::npos) {
+                kill(pid, SIGINT);
+                break;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+    }
+    if (waitpid(pid, &status, 0) == pid && WIFEXITED(status)) r.Code = WEXITSTATUS(status);
+    r.Aus = Lesen(aus);
+    r.Fehler = Lesen(fehler);
+    return r;
+}
+
+class BefehlRun : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ordner_ = fs::temp_directory_path() / ("velion_run_" + std::to_string(getpid()) + "_" +
+                                              ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(ordner_);
+    }
+    void TearDown() override { fs::remove_all(ordner_); }
+
+    /// Writes the scene into the test folder and returns its path.
+    fs::path Schreiben(const TSZENE& szene, const TSchalter& schalter = {}, const std::string& name = "szene.vel")
+    {
+        const fs::path datei = ordner_ / name;
+        WriteScene(datei, szene, schalter);
+        return datei;
+    }
+
+    fs::path ordner_;
+};
+
+}  // namespace
+
+TEST_F(BefehlRun, JsonCarriesAircraftSurfacesAndStripsOfTheRunInProcess)
+{
+    auto szene = testflugzeuge::SymmetrischesFlugzeug();
+    szene->Flugzeug->Anstellwinkel = 1.0L;
+    const fs::path datei = Schreiben(*szene);
+
+    const TAufruf r = Aufrufen({"run", datei.string(), "--alpha", "3,5", "--json", "--quiet", "--threads", "2"}, ordner_);
+    ASSERT_EQ(r.Code, 0) << r.Fehler;
+    EXPECT_EQ(r.Fehler, "");
+    const nlohmann::json j = nlohmann::json::parse(r.Aus);
+
+    // The same scene computed here, at the angle given on the command line.
+    TSchalter schalter;
+    THost host;
+    auto geladen = SzeneLadenUndAufbauen(datei, schalter, host);
+    geladen->Flugzeug->Anstellwinkel = 3.5L;
+    GesamtmasseBerechnen(*geladen->Flugzeug);
+    TRechenoptionen optionen;
+    optionen.Loeser.Prozessorzahl = 2;
+    Rechenlauf(*geladen, schalter, optionen, host);
+    ASSERT_TRUE(host.Flags.ErgebnisseGueltig);
+    const TFLUGZEUG& fz = *geladen->Flugzeug;
+
+    EXPECT_EQ(j.at("Anstellwinkel").get<double>(), 3.5);
+    EXPECT_EQ(j.at("AuslegungsCa").get<double>(), static_cast<double>(fz.AuslegungsCa));
+    EXPECT_EQ(j.at("CWi").get<double>(), static_cast<double>(fz.CWi));
+    EXPECT_EQ(j.at("Cmy").get<double>(), static_cast<double>(fz.Cmy));
+    EXPECT_EQ(j.at("FlugGeschwindigkeit").get<double>(), static_cast<double>(fz.FlugGeschwindigkeit));
+    for (const char* feld : {"CS", "CmxNullpunkt", "CmyNullpunkt", "CmzNullpunkt", "Cmx", "Cmz", "SchwerpunktX"})
+        EXPECT_TRUE(j.at(feld).is_number()) << feld;
+    EXPECT_TRUE(j.at("Momentenbezugspunkt").at("x").is_number());
+
+    const nlohmann::json& flaechen = j.at("Flaechen");
+    ASSERT_EQ(flaechen.size(), static_cast<std::size_t>(fz.Flaechen.Count()));
+    for (int i = 0; i < fz.Flaechen.Count(); ++i) {
+        SCOPED_TRACE(i);
+        const TFLAECHE& fl = *fz.Flaechen.Get(i);
+        const nlohmann::json& f = flaechen[static_cast<std::size_t>(i)];
+        EXPECT_EQ(f.at("CA").get<double>(), static_cast<double>(fl.CA));
+        for (const char* feld : {"CS", "CWi", "Cwi", "CwiElliptisch", "CwiVerhaeltnis"}) EXPECT_TRUE(f.at(feld).is_number()) << feld;
+        const nlohmann::json& streifen = f.at("Streifen");
+        ASSERT_EQ(streifen.size(), static_cast<std::size_t>(fl.Ergebnisraster.RowCount()));
+        for (std::size_t s = 0; s < streifen.size(); ++s) {
+            for (int slot : {SlotGamma, SlotCa, SlotCwi, SlotAi, SlotStreifentiefe, SlotStreifenbreite, SlotRe, SlotSegmentnummer})
+                EXPECT_EQ(streifen[s].at(ErgebnisSlotName(slot)).get<double>(),
+                          static_cast<double>(fl.Ergebnisraster.Get(static_cast<int>(s), slot)->Wert));
+            for (int slot : {SlotStreifenkraft, SlotStreifennormale, SlotVorderkante, SlotHinterkante})
+                EXPECT_TRUE(streifen[s].at(ErgebnisSlotName(slot)).at("z").is_number());
+        }
+    }
+}
+
+TEST_F(BefehlRun, TextShowsProgressOnStderrAndResultsOnStdout)
+{
+    const fs::path datei = Schreiben(*testflugzeuge::Rechteckfluegel(1.0L, 0.2L, 4, 3));
+    const TAufruf r = Aufrufen({"run", datei.string(), "--alpha", "4", "--no-multithread"}, ordner_);
+    ASSERT_EQ(r.Code, 0) << r.Fehler;
+    EXPECT_NE(r.Aus.find("Streckung"), std::string::npos);
+    EXPECT_NE(r.Aus.find("Streifentiefe"), std::string::npos) << "the strip table is headed by the slot names";
+    EXPECT_NE(r.Aus.find("Streifen der Fläche 0"), std::string::npos);
+    EXPECT_EQ(r.Aus.find('\r'), std::string::npos) << "no progress on stdout";
+    EXPECT_NE(r.Fehler.find('\r'), std::string::npos) << "the progress line is on stderr";
+}
+
+TEST_F(BefehlRun, WakeOptionOverridesTheSceneSwitches)
+{
+    const fs::path datei = Schreiben(*testflugzeuge::Rechteckfluegel(1.0L, 0.2L, 4, 3));
+    double ca[2];
+    const char* faelle[] = {"aus", "komplett"};
+    for (int i = 0; i < 2; ++i) {
+        const TAufruf r = Aufrufen({"run", datei.string(), "--alpha", "6", "--wake", faelle[i], "--json", "--quiet"}, ordner_);
+        ASSERT_EQ(r.Code, 0) << r.Fehler;
+        ca[i] = nlohmann::json::parse(r.Aus).at("AuslegungsCa").get<double>();
+    }
+    EXPECT_NE(ca[0], ca[1]);
+    EXPECT_NEAR(ca[1], ca[0], 0.01 * ca[0]);
+}
+
+TEST_F(BefehlRun, BadInputEndsWithCodeTwo)
+{
+    const fs::path datei = Schreiben(*testflugzeuge::Rechteckfluegel(1.0L, 0.2L, 2, 1));
+    const std::vector<std::vector<std::string>> faelle = {
+        {"run", datei.string(), "--wake", "halb"},
+        {"run", datei.string(), "--alpha", "abc"},
+        {"run", datei.string(), "--beta", "91"},
+        {"run", datei.string(), "--threads", "0"},
+        {"run", (ordner_ / "fehlt.vel").string()},
+    };
+    for (const auto& argumente : faelle) {
+        SCOPED_TRACE(argumente.back());
+        const TAufruf r = Aufrufen(argumente, ordner_);
+        EXPECT_EQ(r.Code, 2) << r.Fehler;
+        EXPECT_EQ(r.Aus, "");
+        EXPECT_NE(r.Fehler, "");
+    }
+}
+
+TEST_F(BefehlRun, CtrlCStopsTheRunWithoutResults)
+{
+    // A wake aligned element by element solves eleven times: long enough to be interrupted.
+    auto szene = testflugzeuge::Rechteckfluegel(2.0L, 0.2L, 6, 20);
+    szene->Flugzeug->Anstellwinkel = 5.0L;
+    const fs::path datei = Schreiben(*szene);
+    const auto start = std::chrono::steady_clock::now();
+    const TAufruf r = Aufrufen({"run", datei.string(), "--wake", "einzel", "--threads", "1"}, ordner_, "Element 2");
+    const auto dauer = std::chrono::steady_clock::now() - start;
+    EXPECT_EQ(r.Code, 1) << r.Fehler;
+    EXPECT_NE(r.Fehler.find("gestoppt"), std::string::npos) << r.Fehler;
+    EXPECT_EQ(r.Aus, "");
+    EXPECT_LT(dauer, std::chrono::seconds(60));
+}
