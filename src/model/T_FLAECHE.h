@@ -97,4 +97,10 @@ public:
     Extended Bezugstiefe = 0.0L;        ///< mean aerodynamic chord [m]; 0 for a surface without area
     Extended Spannweite = 0.0L;         ///< y extent of the leading edges, surface-local [m]
     Extended Streckung = 0.0L;          ///< Spannweite² / FlaecheHorizontal; 0 without horizontal area
+
+    // Drag totals of the last profile evaluation.
+    Extended CWv = 0.0L;        ///< viscous drag coefficient on FlaecheWahr
+    Extended CW = 0.0L;         ///< CWi + CWv
+    Extended Gleitzahl = 0.0L;  ///< CA FlaecheHorizontal / (CW FlaecheWahr)
+    Extended Steigzahl = 0.0L;  ///< |CA FlaecheHorizontal / FlaecheWahr|^1.5 / CW
 };

@@ -109,4 +109,26 @@ public:
     T3Vektor Anstroemrichtung;     ///< unit free stream
     T3Vektor Auftriebsrichtung;    ///< normal to the free stream in the x-z plane of the stream
     T3Vektor Seitenkraftrichtung;  ///< Auftriebsrichtung x Anstroemrichtung
+
+    // Drag totals and performance of the last design computation (profile evaluation).
+    Extended CWv = 0.0L;                  ///< viscous drag coefficient on FlaecheWahrGesamt
+    Extended CW = 0.0L;                   ///< total drag coefficient: induced, viscous, interference, fuselage
+    Extended Gleitzahl = 0.0L;            ///< CA AH / (CW AW)
+    Extended Steigzahl = 0.0L;            ///< |CA AH / AW|^1.5 / CW, negative for negative lift
+    Extended Sinkgeschwindigkeit = 0.0L;  ///< [m/s], negative for negative lift
+    Extended Gleitwinkel = 0.0L;          ///< [°]
+    Extended Auftrieb = 0.0L;             ///< [N]
+    Extended Widerstand = 0.0L;           ///< [N]
+    Extended Seitenkraft = 0.0L;          ///< [N]
+    Extended MomentX = 0.0L;              ///< rolling moment about Momentenbezugspunkt [Nm]
+    Extended MomentY = 0.0L;              ///< pitching moment about Momentenbezugspunkt [Nm]
+    Extended MomentZ = 0.0L;              ///< yawing moment about Momentenbezugspunkt [Nm]
+    Extended MomentXNullpunkt = 0.0L;     ///< rolling moment about the zero point [Nm]
+    Extended MomentYNullpunkt = 0.0L;     ///< pitching moment about the zero point [Nm]
+    Extended MomentZNullpunkt = 0.0L;     ///< yawing moment about the zero point [Nm]
+    Extended Steigwinkel = 0.0L;          ///< desired climb angle for the thrust, 0 .. 90 [°]; not in the file
+    Extended Schubkraft = 0.0L;           ///< thrust for Steigwinkel [N]
+    Extended Neutralpunkt = 0.0L;         ///< x of the neutral point [m]
+    Extended Auftriebsanstiegswinkel = 0.0L;  ///< arctan of the lift slope per degree, in degrees
+    Extended Flaechenbelastung = 0.0L;    ///< Gesamtmasse / FlaecheHorizontalGesamt [kg/m²]
 };
