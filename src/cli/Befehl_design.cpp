@@ -1,0 +1,295 @@
+// velion-cli design: one design computation of a scene with its own target or the one given;
+// prints the results pages (aircraft, then every surface) as the results window shows them, or one
+// JSON object with every result field and strip slot; writes the result file and the transfer file
+// on request.
+#include <cmath>
+#include <iostream>
+#include <limits>
+#include <optional>
+#include <string>
+
+
+#include "app/Sprachtexte.h"
+#include "cli/Befehle.h"
+#include "cli/Bericht.h"
+#include "cli/KonsolenHost.h"
+#include "common/Fehler.h"
+#include "common/Zahlentext.h"
+#include "control/Auslegungsberechnung.h"
+#include "evaluation/TErgebnis.h"
+#include "geometry/Szenenaufbau.h"
+#include "model/T_FLUGZEUG.h"
+#include "model/T_Szene.h"
+#include "results/Werteausgabe.h"
+#include "solver/T_Thread_Szene.h"
+
+namespace {
+
+struct TDesignArgumente {
+    std::string datei;
+    std::optional<int> ziel;
+    std::optional<std::string> wert;
+    std::optional<std::string> ausgabe;
+    std::optional<std::string> transfer;
+    int threads = 0;
+    bool keinMultithread = false;
+    bool json = false;
+    bool still = false;
+    std::string sprache;
+};
+
+/// The accepted range of each target's input and the error text for a value outside it.
+struct TZielgrenze {
+    Extended Min;
+    Extended Max;
+    int Fehlertext;
+};
+
+constexpr Extended ZweiPi = 6.283185307179586L;
+
+TZielgrenze Zielgrenze(int ziel)
+{
+    switch (ziel) {
+    case ZielAuslegungsCa: return {-ZweiPi, ZweiPi, 20};
+    case ZielStabilitaetsmass: return {-100.0L, 100.0L, 29};
+    case ZielSchwerpunkt: return {-std::numeric_limits<Extended>::infinity(), std::numeric_limits<Extended>::infinity(), 0};
+    case ZielFlugGeschwindigkeit: return {0.0L, std::numeric_limits<Extended>::infinity(), 21};
+    default: return {-90.0L, 90.0L, 5};
+    }
+}
+
+Extended& Zielfeld(TFLUGZEUG& f, int ziel)
+{
+    switch (ziel) {
+    case ZielAuslegungsCa: return f.AuslegungsCa;
+    case ZielStabilitaetsmass: return f.Stabilitaetsmass;
+    case ZielSchwerpunkt: return f.SchwerpunktX;
+    case ZielFlugGeschwindigkeit: return f.FlugGeschwindigkeit;
+    default: return f.Anstellwinkel;
+    }
+}
+
+/// Stores the target value as the input field would: parsed with "." or ",", range-checked,
+/// rounded to 5 decimals. False (after the error text) when the value is refused.
+bool ZielwertSetzen(TFLUGZEUG& f, int ziel, const std::string& text, THost& host)
+{
+    Extended wert = 0.0L;
+    try {
+        wert = TextToReal(text);
+    } catch (const EKonvertierung&) {
+        host.Fehlertext(2);
+        return false;
+    }
+    const TZielgrenze g = Zielgrenze(ziel);
+    // The flight speed must be greater than 0; the other limits are inclusive.
+    const bool zulaessig = ziel == ZielFlugGeschwindigkeit ? wert > g.Min : wert >= g.Min && wert <= g.Max;
+    if (!zulaessig || !std::isfinite(wert)) {
+        host.Fehlertext(g.Fehlertext != 0 ? g.Fehlertext : 2);
+        return false;
+    }
+    Zielfeld(f, ziel) = RoundReal(5, wert);
+    return true;
+}
+
+void Zahl(TBericht& b, const char* name, Extended wert) { b.Zahl(name, name, wert); }
+
+/// Every field of the aircraft a design computation reads or writes.
+void FlugzeugJson(const TFLUGZEUG& f, TBericht& b)
+{
+    b.Text("Konstrukteur", "Konstrukteur", f.Konstrukteur);
+    b.Text("Bezeichnung", "Bezeichnung", f.Bezeichnung);
+    b.Ganzzahl("Auslegungsnummer", "Auslegungsnummer", f.Auslegungsnummer);
+    b.Ganzzahl("MaxIteration", "MaxIteration", f.MaxIteration);
+    const std::pair<const char*, Extended> werte[] = {
+        {"Anstellwinkel", f.Anstellwinkel},
+        {"Schiebewinkel", f.Schiebewinkel},
+        {"Flughoehe", f.Flughoehe},
+        {"Luftdichte", f.Luftdichte},
+        {"ZusaetzlicheMassen", f.ZusaetzlicheMassen},
+        {"Gesamtmasse", f.Gesamtmasse},
+        {"FlaecheWahrGesamt", f.FlaecheWahrGesamt},
+        {"FlaecheHorizontalGesamt", f.FlaecheHorizontalGesamt},
+        {"FlaecheSeitlichGesamt", f.FlaecheSeitlichGesamt},
+        {"Bezugstiefe", f.Bezugstiefe},
+        {"Flaechenbelastung", f.Flaechenbelastung},
+        {"AuslegungsCa", f.AuslegungsCa},
+        {"CS", f.CS},
+        {"CWi", f.CWi},
+        {"CWv", f.CWv},
+        {"InterferenzWiderstand", f.InterferenzWiderstand},
+        {"RumpfWiderstand", f.RumpfWiderstand},
+        {"RumpfQuerschnittflaeche", f.RumpfQuerschnittflaeche},
+        {"CW", f.CW},
+        {"Gleitzahl", f.Gleitzahl},
+        {"Steigzahl", f.Steigzahl},
+        {"Gleitwinkel", f.Gleitwinkel},
+        {"Sinkgeschwindigkeit", f.Sinkgeschwindigkeit},
+        {"FlugGeschwindigkeit", f.FlugGeschwindigkeit},
+        {"CmyNullpunkt", f.CmyNullpunkt},
+        {"CmzNullpunkt", f.CmzNullpunkt},
+        {"CmxNullpunkt", f.CmxNullpunkt},
+        {"Cmy", f.Cmy},
+        {"Cmz", f.Cmz},
+        {"Cmx", f.Cmx},
+        {"Auftriebsanstiegswinkel", f.Auftriebsanstiegswinkel},
+        {"SchwerpunktX", f.SchwerpunktX},
+        {"AuftriebspunktY", f.AuftriebspunktY},
+        {"WiderstandspunktY", f.WiderstandspunktY},
+        {"WiderstandspunktZ", f.WiderstandspunktZ},
+        {"SeitenkraftpunktX", f.SeitenkraftpunktX},
+        {"SeitenkraftpunktZ", f.SeitenkraftpunktZ},
+        {"Neutralpunkt", f.Neutralpunkt},
+        {"Stabilitaetsmass", f.Stabilitaetsmass},
+        {"Auftrieb", f.Auftrieb},
+        {"Widerstand", f.Widerstand},
+        {"Seitenkraft", f.Seitenkraft},
+        {"MomentYNullpunkt", f.MomentYNullpunkt},
+        {"MomentZNullpunkt", f.MomentZNullpunkt},
+        {"MomentXNullpunkt", f.MomentXNullpunkt},
+        {"MomentY", f.MomentY},
+        {"MomentZ", f.MomentZ},
+        {"MomentX", f.MomentX},
+        {"Steigwinkel", f.Steigwinkel},
+        {"Schubkraft", f.Schubkraft},
+    };
+    for (const auto& [name, wert] : werte) Zahl(b, name, wert);
+    b.Vektor("Momentenbezugspunkt", "Momentenbezugspunkt", f.Momentenbezugspunkt);
+    b.Vektor("Gesamtkraft", "Gesamtkraft", f.Gesamtkraft);
+    b.Vektor("Anstroemrichtung", "Anstroemrichtung", f.Anstroemrichtung);
+    b.Vektor("Auftriebsrichtung", "Auftriebsrichtung", f.Auftriebsrichtung);
+    b.Vektor("Seitenkraftrichtung", "Seitenkraftrichtung", f.Seitenkraftrichtung);
+    b.Ganzzahl("MomentenrichtungNick", "MomentenrichtungNick", f.Momentenrichtung[0]);
+    b.Ganzzahl("MomentenrichtungRoll", "MomentenrichtungRoll", f.Momentenrichtung[1]);
+    b.Ganzzahl("MomentenrichtungGier", "MomentenrichtungGier", f.Momentenrichtung[2]);
+}
+
+void FlaecheJson(const TFLAECHE& fl, TBericht& b)
+{
+    b.Text("Bezeichnung", "Bezeichnung", fl.Bezeichnung);
+    const std::pair<const char*, Extended> werte[] = {
+        {"FlaecheWahr", fl.FlaecheWahr},
+        {"FlaecheHorizontal", fl.FlaecheHorizontal},
+        {"FlaecheSeitlich", fl.FlaecheSeitlich},
+        {"Spannweite", fl.Spannweite},
+        {"Streckung", fl.Streckung},
+        {"Bezugstiefe", fl.Bezugstiefe},
+        {"CA", fl.CA},
+        {"CS", fl.CS},
+        {"Cwi", fl.Cwi},
+        {"CWi", fl.CWi},
+        {"CwiElliptisch", fl.CwiElliptisch},
+        {"CwiVerhaeltnis", fl.CwiVerhaeltnis},
+        {"CWv", fl.CWv},
+        {"CW", fl.CW},
+        {"Gleitzahl", fl.Gleitzahl},
+        {"Steigzahl", fl.Steigzahl},
+    };
+    for (const auto& [name, wert] : werte) Zahl(b, name, wert);
+    b.Vektor("Kraft", "Kraft", fl.Kraft);
+    for (int j = 0; j < fl.Ergebnisraster.RowCount(); ++j) {
+        TBericht& s = b.Eintrag("Streifen", "Streifen " + std::to_string(j));
+        for (int slot = 0; slot < ErgebnisSlotAnzahl; ++slot) {
+            const char* name = ErgebnisSlotName(slot);
+            if (!name) continue;
+            // A slot without a record reads as 0, as in the results pages.
+            const TErgebnis* e = fl.Ergebnisraster.Get(j, slot);
+            const TErgebnis leer;
+            const TErgebnis& wert = e ? *e : leer;
+            switch (ErgebnisSlotArt(slot)) {
+            case TErgebnisArt::Wert: s.Zahl(name, name, wert.Wert); break;
+            case TErgebnisArt::Punkt: s.Vektor(name, name, wert.Punkt); break;
+            case TErgebnisArt::Vektor: s.Vektor(name, name, wert.Vektor); break;
+            }
+        }
+    }
+}
+
+void AuslegungJson(const TAuslegungsergebnis& e, const THost& host, TBericht& b)
+{
+    b.Wahrheitswert("Erfolg", "Erfolg", e.Ausgang == TAuslegungsausgang::Erfolg);
+    b.Wahrheitswert("ZielErreicht", "ZielErreicht", e.ZielErreicht);
+    b.Ganzzahl("Fehlertext", "Fehlertext", e.Fehlertext);
+    b.Ganzzahl("Iterationsschritt", "Iterationsschritt", e.Iterationsschritt);
+    b.Ganzzahl("Laeufe", "Laeufe", e.Laeufe);
+    b.Wahrheitswert("ErgebnisseGueltig", "ErgebnisseGueltig", host.Flags.ErgebnisseGueltig);
+    b.Wahrheitswert("ProfilauswertungGueltig", "ProfilauswertungGueltig", host.Flags.ProfilauswertungGueltig);
+}
+
+void SeitenDrucken(TFLUGZEUG& f, const THost& host, std::ostream& aus)
+{
+    for (int seite = 0; seite <= f.Flaechen.Count(); ++seite) {
+        aus << "== " << Seitentitel(f, seite, host) << " ==\n";
+        const std::vector<std::string> zeilen =
+            seite == 0 ? FlugzeugText(f, host, '.') : FlaechenText(*f.Flaechen.Get(seite - 1), host, '.');
+        for (const std::string& z : zeilen) aus << z << '\n';
+        aus << '\n';
+    }
+}
+
+int Ausfuehren(const TDesignArgumente& a)
+{
+    std::unique_ptr<TSZENE> szene;
+    TSchalter schalter;
+    TAuslegungsergebnis ergebnis;
+    std::filesystem::path ergebnisdatei;
+    TKonsolenHost host(a.still, a.sprache);
+    szene = SzeneLadenUndAufbauen(a.datei, schalter, host.Flags);
+    TFLUGZEUG& f = *szene->Flugzeug;
+    if (a.ziel) f.Auslegungsnummer = *a.ziel;
+    if (a.wert && !ZielwertSetzen(f, f.Auslegungsnummer, *a.wert, host)) return 2;
+
+    TAuslegungsoptionen optionen;
+    optionen.Rechnen.Loeser.Multithread = !a.keinMultithread;
+    optionen.Rechnen.Loeser.Prozessorzahl = a.threads > 0 ? a.threads : Prozessorzahl();
+    if (a.transfer) optionen.Transferordner = *a.transfer;
+    ergebnis = Auslegungsberechnung(*szene, schalter, host, optionen);
+    const bool erfolg = ergebnis.Ausgang == TAuslegungsausgang::Erfolg;
+    if (erfolg && a.ausgabe) ergebnisdatei = ErgebnisdateiSpeichern(f, host, *a.ausgabe);
+
+    if (a.json) {
+        TBericht bericht;
+        FlugzeugJson(f, bericht);
+        for (int i = 0; i < f.Flaechen.Count(); ++i)
+            FlaecheJson(*f.Flaechen.Get(i), bericht.Eintrag("Flaechen", "Fläche " + std::to_string(i)));
+        AuslegungJson(ergebnis, host, bericht.Eintrag("Auslegung", "Auslegung"));
+        std::cout << bericht.Json().dump(2) << '\n';
+    } else if (erfolg) {
+        SeitenDrucken(f, host, std::cout);
+    }
+    if (!erfolg) {
+        if (ergebnis.Ausgang == TAuslegungsausgang::Gestoppt) std::cerr << "Auslegungsberechnung gestoppt.\n";
+        return 1;
+    }
+    if (!ergebnis.ZielErreicht)
+        std::cerr << "Hinweis: Ziel nach " << ergebnis.Iterationsschritt
+                  << " Iterationsschritten nicht auf 1e-6 erreicht; Ergebnis des letzten Laufs.\n";
+    if (!a.still) {
+        if (!ergebnisdatei.empty()) std::cerr << "Ergebnisdatei: " << ergebnisdatei.string() << '\n';
+        if (!ergebnis.Transferdatei.empty()) std::cerr << "Transferdatei: " << ergebnis.Transferdatei.string() << '\n';
+    }
+    return 0;
+}
+
+}  // namespace
+
+void RegistriereDesign(CLI::App& app, TLauf& lauf)
+{
+    static TDesignArgumente a;
+    CLI::App* befehl = app.add_subcommand("design", "Auslegungsberechnung für den stationären Flug");
+    befehl->add_option("SZENE", a.datei, "Szenendatei (.vel)")->required();
+    befehl->add_option("--ziel", a.ziel,
+                       "Auslegungsziel (statt dem der Szene): 1 Anstellwinkel, 2 Auslegungs-CA, 3 Stabilitätsmaß, "
+                       "4 Schwerpunktlage, 5 Fluggeschwindigkeit")
+        ->check(CLI::Range(1, 5));
+    befehl->add_option("--wert", a.wert, "Wert des Auslegungsziels (statt dem der Szene)");
+    befehl->add_option("--out", a.ausgabe, "Ergebnisdatei (.VelOut) schreiben");
+    befehl->add_option("--transfer", a.transfer, "Ordner, in den transfer.txt geschrieben wird")
+        ->check(CLI::ExistingDirectory);
+    befehl->add_option("--threads", a.threads, "Zahl der Rechenthreads (Vorgabe: Zahl der Prozessoren)")
+        ->check(CLI::PositiveNumber);
+    befehl->add_flag("--no-multithread", a.keinMultithread, "seriell aufbauen und direkt lösen");
+    befehl->add_flag("--json", a.json, "ein JSON-Objekt auf stdout");
+    befehl->add_flag("--quiet", a.still, "kein Fortschritt auf stderr");
+    SpracheOptionHinzufuegen(*befehl, a.sprache);
+    befehl->callback([&lauf] { lauf = [] { return Ausfuehren(a); }; });
+}

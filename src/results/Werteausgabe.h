@@ -1,0 +1,30 @@
+// The computed values as text: one page for the aircraft and one per surface, as the results
+// window lists them, and the result file that joins all pages.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+class TFLUGZEUG;
+class TFLAECHE;
+class THost;
+
+/// Caption of page 0 (the aircraft) or of page k (surface k-1: "k-1) Bezeichnung").
+std::string Seitentitel(const TFLUGZEUG& flugzeug, int seite, const THost& host);
+
+/// The aircraft page. When the results are not valid the total mass and the reference values are
+/// recomputed first, and computed values are left empty; the wing loading is recomputed always.
+std::vector<std::string> FlugzeugText(TFLUGZEUG& flugzeug, const THost& host, char trennzeichen);
+
+/// The page of one surface with its strip table; computed values only while the results are valid.
+std::vector<std::string> FlaechenText(const TFLAECHE& flaeche, const THost& host, char trennzeichen);
+
+/// The name a result file is saved under: ".VelOut" appended to a name without extension; any
+/// other extension than exactly ".VelOut" is replaced, cutting the file name at its first ".".
+std::filesystem::path ErgebnisdateiName(const std::filesystem::path& gewaehlt);
+
+/// Writes every page into one result file (named by ErgebnisdateiName) and returns its path; an
+/// empty path, and nothing written, while the results are not valid. Throws EDatei on a write error.
+std::filesystem::path ErgebnisdateiSpeichern(TFLUGZEUG& flugzeug, const THost& host,
+                                             const std::filesystem::path& gewaehlt, char trennzeichen = '.');
