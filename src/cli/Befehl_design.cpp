@@ -8,7 +8,6 @@
 #include <optional>
 #include <string>
 
-
 #include "app/Sprachtexte.h"
 #include "cli/Befehle.h"
 #include "cli/Bericht.h"
@@ -233,7 +232,7 @@ int Ausfuehren(const TDesignArgumente& a)
     TAuslegungsergebnis ergebnis;
     std::filesystem::path ergebnisdatei;
     TKonsolenHost host(a.still, a.sprache);
-    szene = SzeneLadenUndAufbauen(a.datei, schalter, host.Flags);
+    szene = SzeneLadenUndAufbauen(a.datei, schalter, host);
     TFLUGZEUG& f = *szene->Flugzeug;
     if (a.ziel) f.Auslegungsnummer = *a.ziel;
     if (a.wert && !ZielwertSetzen(f, f.Auslegungsnummer, *a.wert, host)) return 2;

@@ -13,7 +13,6 @@
 #include "model/T_FLUGZEUG.h"
 #include "model/T_SEGMENT.h"
 #include "model/T_Szene.h"
-#include "profile/Profilgeometrie.h"
 #include "profile/Streifenanalyse.h"
 #include "profile/T_Profil.h"
 
@@ -41,12 +40,10 @@ int LetzterLinkerSegment(const TFLAECHE& fl)
 
 std::unique_ptr<TProfil> Endprofil(const TProfil& profil)
 {
-    std::unique_ptr<TProfil> neu = Neuverteilen(profil, StreifenprofilPunkte);
-    NaseEinfuegen(*neu);
+    std::unique_ptr<TProfil> neu = profil.Neuverteilen(StreifenprofilPunkte);
+    neu->NaseEinfuegen();
     return neu;
 }
-
-T3Vektor Punkt(const TKoordinate& k) { return {k.X, k.Y, k.Z}; }
 
 /// The stall analysis needs a positive, finite Reynolds number (it takes logarithms of it).
 bool AnalysierbareReynoldszahl(Extended re) { return std::isfinite(re) && re > 0.0L; }
@@ -88,7 +85,7 @@ TStreifenprofil StreifenProfil(const TFLAECHE& fl, const TPAN& erstes)
 
     TStreifenprofil ergebnis;
     ergebnis.Profil = std::make_unique<TProfil>();
-    Mischen(*ergebnis.Profil, linkesEnde.get(), 0.0L, rechtesEnde.get(), segmentlaenge, station);
+    ergebnis.Profil->Mischen(linkesEnde.get(), 0.0L, rechtesEnde.get(), segmentlaenge, station);
     ergebnis.Klappentiefe = Interpolieren(station, 0.0L, s.KlappentiefeLinks, segmentlaenge, s.KlappentiefeRechts);
     ergebnis.Klappenausschlag = s.Klappenausschlag;
 

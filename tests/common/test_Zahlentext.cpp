@@ -1,7 +1,7 @@
 // Number text: both separators, fixed notation, the cut and the rounding, independent of the locale.
 #include <clocale>
 
-#include "TestHilfe.h"
+#include "common/TestHilfe.h"
 #include "common/Fehler.h"
 #include "common/Mathe.h"
 #include "common/Zahlentext.h"

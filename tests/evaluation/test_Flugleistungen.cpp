@@ -6,7 +6,7 @@
 
 #include "evaluation/Flugleistungen.h"
 #include "model/T_FLUGZEUG.h"
-#include "TestHilfe.h"
+#include "common/TestHilfe.h"
 
 namespace {
 

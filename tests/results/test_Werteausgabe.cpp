@@ -13,7 +13,7 @@
 #include "model/T_FLUGZEUG.h"
 #include "profile/T_Profil.h"
 #include "results/Werteausgabe.h"
-#include "TestHilfe.h"
+#include "common/TestHilfe.h"
 
 namespace {
 
