@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "app/Sprachtexte.h"
 #include "common/Textdatei.h"
 #include "evaluation/TErgebnis.h"
 #include "geometry/TPAN.h"
@@ -236,6 +237,61 @@ TEST_F(WerteausgabeTest, ResultFileNeedsValidResults)
     std::filesystem::create_directories(ordner);
     EXPECT_TRUE(ErgebnisdateiSpeichern(f, host, ordner / "modell.VelOut").empty());
     EXPECT_FALSE(std::filesystem::exists(ordner / "modell.VelOut"));
+}
+
+}  // namespace
+
+namespace {
+
+/// A host with the output texts of a language folder of the source tree.
+class TSprachHost : public THost {
+public:
+    explicit TSprachHost(const std::string& sprache)
+    {
+        texte.EingestellteSprache = sprache;
+        Geladen = texte.SpracheLaden(std::filesystem::path(VELION_SOURCE) / "resources");
+    }
+    std::string Ausgabetext(int n) const override { return texte.Ausgabetext(n); }
+
+    TSprachtexte texte;
+    bool Geladen = false;
+};
+
+TEST(Ergebnisdatei, LabelsComeFromTheLanguageFolder)
+{
+    std::vector<std::string> deutsch;
+    for (const char* sprache : {"DEUTSCH", "ENGLISH"}) {
+        SCOPED_TRACE(sprache);
+        TSprachHost host(sprache);
+        ASSERT_TRUE(host.Geladen);
+        host.Flags.ErgebnisseGueltig = true;
+        TFLUGZEUG f;
+        f.Anstellwinkel = 2.0L;
+        f.FlaecheHorizontalGesamt = 1.0L;
+        f.Flaechen.Add(std::make_unique<TFLAECHE>(TFlaechenArt::Fluegel));
+        const std::filesystem::path ordner = std::filesystem::path(testing::TempDir()) / "velion_sprachen";
+        std::filesystem::create_directories(ordner);
+        const std::vector<std::string> z = LeseTextzeilen(ErgebnisdateiSpeichern(f, host, ordner / sprache));
+        // Every label the pages use has a text in both languages.
+        for (int n : {3, 5, 6, 7, 9, 10, 11, 12, 13, 14, 15, 16, 17, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32,
+                      33, 34, 35, 36, 39, 40, 41, 42, 43, 44, 45, 46, 47, 48, 49, 50, 51, 52, 53, 54, 55, 56, 57, 58, 59,
+                      65, 66, 67, 68, 69, 71, 72, 73, 74, 75, 76, 77, 78, 79, 86, 87, 101, 102, 103, 104, 107, 108, 109,
+                      110, 111, 112, 113, 114, 115, 231, 238})
+            EXPECT_FALSE(host.Ausgabetext(n).empty()) << "output text " << n;
+        ASSERT_GT(z.size(), 5u);
+        EXPECT_EQ(z[0], "[GESAMTES FLUGZEUG]");
+        EXPECT_EQ(z[4], host.Ausgabetext(12) + " = 2.00000°");
+        EXPECT_EQ(z[13], host.Ausgabetext(231) + " = 0.00000kg/m^2 = 0.00000g/dm^2");
+        if (deutsch.empty()) {
+            deutsch = z;
+        } else {
+            ASSERT_EQ(z.size(), deutsch.size());
+            EXPECT_NE(z[4], deutsch[4]);
+            // The frame and the numbers are the same; only the labels change.
+            EXPECT_EQ(z[4].substr(z[4].find(" = ")), deutsch[4].substr(deutsch[4].find(" = ")));
+            EXPECT_EQ(z.back(), "");
+        }
+    }
 }
 
 }  // namespace
