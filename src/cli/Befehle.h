@@ -15,4 +15,7 @@ void RegistriereInfo(CLI::App& app, TLauf& lauf);
 void RegistriereSave(CLI::App& app, TLauf& lauf);
 /// velion-cli profile FILE.dat [--json]
 void RegistriereProfile(CLI::App& app, TLauf& lauf);
+/// velion-cli run SCENE.vel [--alpha A] [--beta B] [--wake ...] [--threads N] [--json]
 void RegistriereRun(CLI::App& app, TLauf& lauf);
+/// velion-cli design SCENE.vel [--ziel N --wert X] [--out FILE.VelOut] [--transfer DIR] [--json]
+void RegistriereDesign(CLI::App& app, TLauf& lauf);

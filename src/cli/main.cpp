@@ -14,6 +14,7 @@ int main(int argc, char** argv)
     RegistriereSave(app, lauf);
     RegistriereProfile(app, lauf);
     RegistriereRun(app, lauf);
+    RegistriereDesign(app, lauf);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

@@ -243,7 +243,7 @@ INSTANTIATE_TEST_SUITE_P(
         TFehlerfall{"CentreOfGravityTooFewIterations", ZielSchwerpunkt, 0.05L, 1, 27},
         // A margin this small needs a lift coefficient no angle gives.
         TFehlerfall{"MarginBeyondReach", ZielStabilitaetsmass, 0.001L, 15, 24}),
-    [](const ::testing::TestParamInfo<TFehlerfall>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<TFehlerfall>& fall) { return std::string(fall.param.name); });
 
 TEST_F(AuslegungTest, TooLittleMassComputesNothing)
 {

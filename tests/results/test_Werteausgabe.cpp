@@ -70,11 +70,6 @@ protected:
     TNummernHost host;
 };
 
-bool Enthaelt(const std::vector<std::string>& zeilen, const std::string& zeile)
-{
-    return std::find(zeilen.begin(), zeilen.end(), zeile) != zeilen.end();
-}
-
 TEST_F(WerteausgabeTest, AircraftPageHasTheLinesInOrderWithTheirUnits)
 {
     const std::vector<std::string> z = Zeilen();
