@@ -27,8 +27,10 @@ void LassArbeiten(std::vector<std::unique_ptr<W>>& worker, THost& host, F jeDurc
     const auto alleFertig = [&] { return std::all_of(worker.begin(), worker.end(), [](const auto& w) { return w->Fertig(); }); };
     for (;;) {
         host.Ereignisschleife();
+        // Read "all finished" before the pass, so the last pass sees every worker's final count.
+        const bool fertig = alleFertig();
         jeDurchgang();
-        if (alleFertig()) break;
+        if (fertig) break;
         meldung.Warten(alleFertig, Warteschritt);
     }
     for (auto& w : worker) w->Beenden();
@@ -193,7 +195,8 @@ bool BaueSystemParallel(TGleichungssystem& system, THost& host, int threads)
             worker.push_back(std::make_unique<T_BEK>(system, anfang, ende, host.Flags.Stoppanforderung, gebaut));
     int gezeigt = -1;
     const auto zeigeFortschritt = [&] {
-        const int stand = gebaut.load(std::memory_order_relaxed);
+        // The bars run 0 .. N-1 as in the serial assembly, so the last built row shows as N-1.
+        const int stand = std::min(gebaut.load(std::memory_order_relaxed), n - 1);
         if (stand == gezeigt) return;
         gezeigt = stand;
         host.Fortschritt(TFortschrittsbalken::Haupt, stand, n - 1);

@@ -2,6 +2,7 @@
 // raises the stop request once a condition holds.
 #pragma once
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -12,6 +13,7 @@ public:
     std::function<bool(const TStoppHost&)> StoppWenn;
     long long Ereignisse = 0;
     int LetztePosition = -1;
+    int HoechstePosition = -1;
     std::vector<int> Maxima;  // ranges the main progress bar was given, in order
 
     void Ereignisschleife() override
@@ -23,6 +25,7 @@ public:
     {
         if (balken != TFortschrittsbalken::Haupt) return;
         LetztePosition = position;
+        HoechstePosition = std::max(HoechstePosition, position);
         if (Maxima.empty() || Maxima.back() != maximum) Maxima.push_back(maximum);
     }
 };

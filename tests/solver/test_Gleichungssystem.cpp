@@ -215,6 +215,7 @@ TEST(Gleichungssystem, ParallelerAufbauGleichtDemSeriellen)
         ASSERT_TRUE(BaueSystemParallel(s, host, threads));
         EXPECT_TRUE(s.Vollstaendig());
         EXPECT_EQ(Block(s), seriell);  // bit for bit
+        EXPECT_EQ(host.HoechstePosition, s.N() - 1);  // the bar ends full, never beyond
         EXPECT_EQ(host.LetztePosition, 0);
         ASSERT_FALSE(host.Statustexte.empty());
         EXPECT_EQ(host.Statustexte.back(), "");
