@@ -2,25 +2,20 @@
 // prints the results pages (aircraft, then every surface) as the results window shows them, or one
 // JSON object with every result field and strip slot; writes the result file and the transfer file
 // on request.
-#include <cmath>
 #include <iostream>
-#include <limits>
 #include <optional>
 #include <string>
 
-#include "app/Sprachtexte.h"
 #include "cli/Befehle.h"
 #include "cli/Bericht.h"
 #include "cli/KonsolenHost.h"
-#include "common/Fehler.h"
-#include "common/Zahlentext.h"
+#include "cli/Rechenbefehl.h"
 #include "control/Auslegungsberechnung.h"
-#include "evaluation/TErgebnis.h"
 #include "geometry/Szenenaufbau.h"
+#include "model/Eingabegrenzen.h"
 #include "model/T_FLUGZEUG.h"
 #include "model/T_Szene.h"
 #include "results/Werteausgabe.h"
-#include "solver/T_Thread_Szene.h"
 
 namespace {
 
@@ -30,34 +25,22 @@ struct TDesignArgumente {
     std::optional<std::string> wert;
     std::optional<std::string> ausgabe;
     std::optional<std::string> transfer;
-    int threads = 0;
-    bool keinMultithread = false;
-    bool json = false;
-    bool still = false;
-    std::string sprache;
+    TRechenargumente rechnen;
 };
 
-/// The accepted range of each target's input and the error text for a value outside it.
-struct TZielgrenze {
-    Extended Min;
-    Extended Max;
-    int Fehlertext;
-};
-
-constexpr Extended ZweiPi = 6.283185307179586L;
-
-TZielgrenze Zielgrenze(int ziel)
+/// The input field of each target and the model field it sets.
+TEingabefeld Zielfeld(int ziel)
 {
     switch (ziel) {
-    case ZielAuslegungsCa: return {-ZweiPi, ZweiPi, 20};
-    case ZielStabilitaetsmass: return {-100.0L, 100.0L, 29};
-    case ZielSchwerpunkt: return {-std::numeric_limits<Extended>::infinity(), std::numeric_limits<Extended>::infinity(), 0};
-    case ZielFlugGeschwindigkeit: return {0.0L, std::numeric_limits<Extended>::infinity(), 21};
-    default: return {-90.0L, 90.0L, 5};
+    case ZielAuslegungsCa: return TEingabefeld::AuslegungsCa;
+    case ZielStabilitaetsmass: return TEingabefeld::Stabilitaetsmass;
+    case ZielSchwerpunkt: return TEingabefeld::Frei;
+    case ZielFlugGeschwindigkeit: return TEingabefeld::FlugGeschwindigkeit;
+    default: return TEingabefeld::Anstellwinkel;
     }
 }
 
-Extended& Zielfeld(TFLUGZEUG& f, int ziel)
+Extended& Zielwert(TFLUGZEUG& f, int ziel)
 {
     switch (ziel) {
     case ZielAuslegungsCa: return f.AuslegungsCa;
@@ -66,28 +49,6 @@ Extended& Zielfeld(TFLUGZEUG& f, int ziel)
     case ZielFlugGeschwindigkeit: return f.FlugGeschwindigkeit;
     default: return f.Anstellwinkel;
     }
-}
-
-/// Stores the target value as the input field would: parsed with "." or ",", range-checked,
-/// rounded to 5 decimals. False (after the error text) when the value is refused.
-bool ZielwertSetzen(TFLUGZEUG& f, int ziel, const std::string& text, THost& host)
-{
-    Extended wert = 0.0L;
-    try {
-        wert = TextToReal(text);
-    } catch (const EKonvertierung&) {
-        host.Fehlertext(2);
-        return false;
-    }
-    const TZielgrenze g = Zielgrenze(ziel);
-    // The flight speed must be greater than 0; the other limits are inclusive.
-    const bool zulaessig = ziel == ZielFlugGeschwindigkeit ? wert > g.Min : wert >= g.Min && wert <= g.Max;
-    if (!zulaessig || !std::isfinite(wert)) {
-        host.Fehlertext(g.Fehlertext != 0 ? g.Fehlertext : 2);
-        return false;
-    }
-    Zielfeld(f, ziel) = RoundReal(5, wert);
-    return true;
 }
 
 void Zahl(TBericht& b, const char* name, Extended wert) { b.Zahl(name, name, wert); }
@@ -185,22 +146,8 @@ void FlaecheJson(const TFLAECHE& fl, TBericht& b)
     };
     for (const auto& [name, wert] : werte) Zahl(b, name, wert);
     b.Vektor("Kraft", "Kraft", fl.Kraft);
-    for (int j = 0; j < fl.Ergebnisraster.RowCount(); ++j) {
-        TBericht& s = b.Eintrag("Streifen", "Streifen " + std::to_string(j));
-        for (int slot = 0; slot < ErgebnisSlotAnzahl; ++slot) {
-            const char* name = ErgebnisSlotName(slot);
-            if (!name) continue;
-            // A slot without a record reads as 0, as in the results pages.
-            const TErgebnis* e = fl.Ergebnisraster.Get(j, slot);
-            const TErgebnis leer;
-            const TErgebnis& wert = e ? *e : leer;
-            switch (ErgebnisSlotArt(slot)) {
-            case TErgebnisArt::Wert: s.Zahl(name, name, wert.Wert); break;
-            case TErgebnisArt::Punkt: s.Vektor(name, name, wert.Punkt); break;
-            case TErgebnisArt::Vektor: s.Vektor(name, name, wert.Vektor); break;
-            }
-        }
-    }
+    for (int j = 0; j < fl.Ergebnisraster.RowCount(); ++j)
+        StreifenBericht(fl, j, b.Eintrag("Streifen", "Streifen " + std::to_string(j)));
 }
 
 void AuslegungJson(const TAuslegungsergebnis& e, const THost& host, TBericht& b)
@@ -231,22 +178,26 @@ int Ausfuehren(const TDesignArgumente& a)
     TSchalter schalter;
     TAuslegungsergebnis ergebnis;
     std::filesystem::path ergebnisdatei;
-    TKonsolenHost host(a.still, a.sprache);
+    TKonsolenHost host(a.rechnen.Still, a.rechnen.Sprache);
     szene = SzeneLadenUndAufbauen(a.datei, schalter, host);
     TFLUGZEUG& f = *szene->Flugzeug;
     if (a.ziel) f.Auslegungsnummer = *a.ziel;
-    if (a.wert && !ZielwertSetzen(f, f.Auslegungsnummer, *a.wert, host)) return 2;
+    if (a.wert && !EingabeUebernehmen(host, Zielfeld(f.Auslegungsnummer), *a.wert, Zielwert(f, f.Auslegungsnummer)))
+        return 2;
 
     TAuslegungsoptionen optionen;
-    optionen.Rechnen.Loeser.Multithread = !a.keinMultithread;
-    optionen.Rechnen.Loeser.Prozessorzahl = a.threads > 0 ? a.threads : Prozessorzahl();
+    optionen.Rechnen.Loeser = Loesereinstellungen(a.rechnen);
     if (a.transfer) optionen.Transferordner = *a.transfer;
-    ergebnis = Auslegungsberechnung(*szene, schalter, host, optionen);
+    {
+        const TSigintStopp sigint(host.Flags.Stoppanforderung);
+        ergebnis = Auslegungsberechnung(*szene, schalter, host, optionen);
+    }
     const bool erfolg = ergebnis.Ausgang == TAuslegungsausgang::Erfolg;
     if (erfolg && a.ausgabe) ergebnisdatei = ErgebnisdateiSpeichern(f, host, *a.ausgabe);
 
-    if (a.json) {
+    if (a.rechnen.Json) {
         TBericht bericht;
+        FlugzeugseiteVorbereiten(f, host);
         FlugzeugJson(f, bericht);
         for (int i = 0; i < f.Flaechen.Count(); ++i)
             FlaecheJson(*f.Flaechen.Get(i), bericht.Eintrag("Flaechen", "Fläche " + std::to_string(i)));
@@ -262,7 +213,7 @@ int Ausfuehren(const TDesignArgumente& a)
     if (!ergebnis.ZielErreicht)
         std::cerr << "Hinweis: Ziel nach " << ergebnis.Iterationsschritt
                   << " Iterationsschritten nicht auf 1e-6 erreicht; Ergebnis des letzten Laufs.\n";
-    if (!a.still) {
+    if (!a.rechnen.Still) {
         if (!ergebnisdatei.empty()) std::cerr << "Ergebnisdatei: " << ergebnisdatei.string() << '\n';
         if (!ergebnis.Transferdatei.empty()) std::cerr << "Transferdatei: " << ergebnis.Transferdatei.string() << '\n';
     }
@@ -284,11 +235,6 @@ void RegistriereDesign(CLI::App& app, TLauf& lauf)
     befehl->add_option("--out", a.ausgabe, "Ergebnisdatei (.VelOut) schreiben");
     befehl->add_option("--transfer", a.transfer, "Ordner, in den transfer.txt geschrieben wird")
         ->check(CLI::ExistingDirectory);
-    befehl->add_option("--threads", a.threads, "Zahl der Rechenthreads (Vorgabe: Zahl der Prozessoren)")
-        ->check(CLI::PositiveNumber);
-    befehl->add_flag("--no-multithread", a.keinMultithread, "seriell aufbauen und direkt lösen");
-    befehl->add_flag("--json", a.json, "ein JSON-Objekt auf stdout");
-    befehl->add_flag("--quiet", a.still, "kein Fortschritt auf stderr");
-    SpracheOptionHinzufuegen(*befehl, a.sprache);
+    RechenoptionenHinzufuegen(*befehl, a.rechnen);
     befehl->callback([&lauf] { lauf = [] { return Ausfuehren(a); }; });
 }

@@ -1,7 +1,5 @@
 // velion-cli run: one computation run of a scene; prints the aircraft coefficients, the totals of
 // every surface and its strip results, as text or as one JSON object. Ctrl-C stops the run.
-#include <atomic>
-#include <csignal>
 #include <iomanip>
 #include <iostream>
 #include <optional>
@@ -10,74 +8,30 @@
 #include "cli/Befehle.h"
 #include "cli/Bericht.h"
 #include "cli/KonsolenHost.h"
-#include "common/Fehler.h"
+#include "cli/Rechenbefehl.h"
 #include "common/Zahlentext.h"
 #include "control/Rechenlauf.h"
 #include "evaluation/Gesamtbezugswerte.h"
 #include "evaluation/TErgebnis.h"
 #include "geometry/Szenenaufbau.h"
-#include "solver/T_Thread_Szene.h"
+#include "model/Eingabegrenzen.h"
 
 namespace {
-
-// The stop request the SIGINT handler sets. Storing into a lock-free atomic is all a handler may
-// safely do; the run notices the request at its next check.
-static_assert(std::atomic<bool>::is_always_lock_free);
-static_assert(std::atomic<std::atomic<bool>*>::is_always_lock_free);
-std::atomic<std::atomic<bool>*> sigintStopp{nullptr};
-
-extern "C" void BeiSigint(int)
-{
-    if (std::atomic<bool>* stopp = sigintStopp.load()) stopp->store(true);
-}
-
-/// While alive, Ctrl-C requests a stop of the run instead of ending the program; a second Ctrl-C
-/// (the handler resets itself) ends it at once.
-class TSigintStopp {
-public:
-    explicit TSigintStopp(std::atomic<bool>& stopp)
-    {
-        sigintStopp.store(&stopp);
-        struct sigaction aktion {};
-        aktion.sa_handler = BeiSigint;
-        sigemptyset(&aktion.sa_mask);
-        aktion.sa_flags = SA_RESETHAND;
-        sigaction(SIGINT, &aktion, &vorher_);
-    }
-    ~TSigintStopp()
-    {
-        sigaction(SIGINT, &vorher_, nullptr);
-        sigintStopp.store(nullptr);
-    }
-    TSigintStopp(const TSigintStopp&) = delete;
-    TSigintStopp& operator=(const TSigintStopp&) = delete;
-
-private:
-    struct sigaction vorher_ {};
-};
 
 struct TRunArgumente {
     std::string datei;
     std::optional<std::string> alpha;
     std::optional<std::string> beta;
     std::optional<std::string> nachlauf;
-    int threads = 0;
-    bool keinMultithread = false;
-    bool json = false;
-    bool still = false;
-    std::string sprache;
+    TRechenargumente rechnen;
 };
 
-/// An angle as the user enters it ("." or ","), rounded to 5 decimals like every entered real;
+/// An angle as the user enters it ("." or ","), checked and rounded like the angle fields;
 /// nullopt when the text is no angle between -90 and 90 degrees.
 std::optional<Extended> Winkel(const std::string& text)
 {
-    try {
-        const Extended w = RoundReal(5, TextToReal(text));
-        if (w >= -90.0L && w <= 90.0L) return w;
-    } catch (const EKonvertierung&) {
-    }
-    return std::nullopt;
+    const TEingabepruefung p = EingabePruefen(TEingabefeld::Anstellwinkel, text);
+    return p.Angenommen ? std::optional<Extended>(p.Wert) : std::nullopt;
 }
 
 const CLI::Validator WinkelPruefung(
@@ -144,21 +98,6 @@ void FlaecheWerte(const TFLAECHE& fl, const THost& host, TBericht& b)
     b.Vektor("Kraft", "Kraft / (rho V²)", fl.Kraft, "m²");
 }
 
-/// Every slot a strip row holds, keyed by slot name.
-void StreifenWerte(const TFLAECHE& fl, int j, TBericht& b)
-{
-    for (int slot = 0; slot < ErgebnisSlotAnzahl; ++slot) {
-        const TErgebnis* e = fl.Ergebnisraster.Get(j, slot);
-        const char* name = ErgebnisSlotName(slot);
-        if (!e || !name) continue;
-        switch (ErgebnisSlotArt(slot)) {
-        case TErgebnisArt::Wert: b.Zahl(name, name, e->Wert); break;
-        case TErgebnisArt::Punkt: b.Vektor(name, name, e->Punkt); break;
-        case TErgebnisArt::Vektor: b.Vektor(name, name, e->Vektor); break;
-        }
-    }
-}
-
 /// The strip results of a surface as a text table (scalar slots; --json carries the points and
 /// vectors too).
 void StreifenTabelle(const TFLAECHE& fl, std::ostream& aus)
@@ -190,7 +129,7 @@ enum class TLaufende { Fertig, Gestoppt, OhneErgebnisse };
 /// (and with it the progress line on stderr) ends before the caller prints anything.
 TLaufende Rechnen(const TRunArgumente& a, std::unique_ptr<TSZENE>& szene, TBericht& bericht)
 {
-    TKonsolenHost host(a.still, a.sprache);
+    TKonsolenHost host(a.rechnen.Still, a.rechnen.Sprache);
     TSchalter schalter;
     szene = SzeneLadenUndAufbauen(a.datei, schalter, host);
     TFLUGZEUG& fz = *szene->Flugzeug;
@@ -203,8 +142,7 @@ TLaufende Rechnen(const TRunArgumente& a, std::unique_ptr<TSZENE>& szene, TBeric
     GesamtmasseBerechnen(fz);
 
     TRechenoptionen optionen;
-    optionen.Loeser.Multithread = !a.keinMultithread;
-    optionen.Loeser.Prozessorzahl = a.threads > 0 ? a.threads : Prozessorzahl();
+    optionen.Loeser = Loesereinstellungen(a.rechnen);
     host.Flags.Stoppanforderung = false;
     {
         const TSigintStopp sigint(host.Flags.Stoppanforderung);
@@ -219,9 +157,9 @@ TLaufende Rechnen(const TRunArgumente& a, std::unique_ptr<TSZENE>& szene, TBeric
         const TFLAECHE& fl = *fz.Flaechen.Get(i);
         TBericht& b = bericht.Eintrag("Flaechen", "Fläche " + std::to_string(i));
         FlaecheWerte(fl, host, b);
-        if (a.json)
+        if (a.rechnen.Json)
             for (int j = 0; j < fl.Ergebnisraster.RowCount(); ++j)
-                StreifenWerte(fl, j, b.Eintrag("Streifen", "Streifen " + std::to_string(j)));
+                StreifenBericht(fl, j, b.Eintrag("Streifen", "Streifen " + std::to_string(j)));
     }
     return TLaufende::Fertig;
 }
@@ -235,7 +173,7 @@ int Ausfuehren(const TRunArgumente& a)
     case TLaufende::OhneErgebnisse: std::cerr << "Berechnung ohne gültige Ergebnisse beendet.\n"; return 1;
     case TLaufende::Fertig: break;
     }
-    if (a.json) {
+    if (a.rechnen.Json) {
         std::cout << bericht.Json().dump(2) << '\n';
         return 0;
     }
@@ -259,11 +197,6 @@ void RegistriereRun(CLI::App& app, TLauf& lauf)
     befehl->add_option("--beta", a.beta, "Schiebewinkel in Grad (statt dem der Szene)")->check(WinkelPruefung);
     befehl->add_option("--wake", a.nachlauf, "Nachlaufausrichtung (statt der Schalter der Szene)")
         ->check(CLI::IsMember({"aus", "einzel", "komplett", "beide"}));
-    befehl->add_option("--threads", a.threads, "Zahl der Rechenthreads (Vorgabe: Zahl der Prozessoren)")
-        ->check(CLI::PositiveNumber);
-    befehl->add_flag("--no-multithread", a.keinMultithread, "seriell aufbauen und direkt lösen");
-    befehl->add_flag("--json", a.json, "ein JSON-Objekt auf stdout");
-    befehl->add_flag("--quiet", a.still, "kein Fortschritt auf stderr");
-    SpracheOptionHinzufuegen(*befehl, a.sprache);
+    RechenoptionenHinzufuegen(*befehl, a.rechnen);
     befehl->callback([&lauf] { lauf = [] { return Ausfuehren(a); }; });
 }

@@ -25,7 +25,12 @@ TGrenze Grenze(TEingabefeld feld)
 {
     switch (feld) {
     case TEingabefeld::Einstellwinkel:
+    case TEingabefeld::Anstellwinkel:
     case TEingabefeld::Schiebewinkel: return {false, -90.0L, 90.0L, 2, 5};
+    case TEingabefeld::AuslegungsCa: return {false, -6.283185307179586L, 6.283185307179586L, 2, 20};
+    case TEingabefeld::Stabilitaetsmass: return {false, -100.0L, 100.0L, 2, 29};
+    // Any speed above 0 is meant; one that rounds to 0 at 5 decimals would be stored as a standstill.
+    case TEingabefeld::FlugGeschwindigkeit: return {false, 0.00001L, Unbegrenzt, 2, 21};
     case TEingabefeld::Profiltiefe:
     case TEingabefeld::Segmentbreite: return {false, 0.00001L, Unbegrenzt, 2, 3};
     case TEingabefeld::Pfeilwinkel: return {false, -89.0L, 89.0L, 2, 9};

@@ -11,7 +11,11 @@
 /// The input fields that share one rule of the limits table.
 enum class TEingabefeld {
     Einstellwinkel,          ///< -90..90
+    Anstellwinkel,           ///< -90..90
     Schiebewinkel,           ///< -90..90
+    AuslegungsCa,            ///< -2 pi..2 pi
+    Stabilitaetsmass,        ///< -100..100 (% of lu)
+    FlugGeschwindigkeit,     ///< > 0, at least 0.00001 so that the rounded value stays positive
     Profiltiefe,             ///< root and segment chord, >= 0.00001
     Segmentbreite,           ///< >= 0.00001; the stored width keeps the side (SegmentbreiteEingeben)
     Pfeilwinkel,             ///< sweep as entered for the reference line, -89..89
@@ -29,7 +33,7 @@ enum class TEingabefeld {
     InterferenzWiderstand,   ///< >= 0
     Rumpf,                   ///< RumpfQuerschnittflaeche, RumpfWiderstand: >= 0
     Klappengruppe,           ///< integer, clamped into 0..99, never an error
-    Frei                     ///< positions, view fields, VFormWinkel, Alfa0Man, Cm0Man: any real
+    Frei                     ///< positions, SchwerpunktX, view fields, VFormWinkel, Alfa0Man, Cm0Man: any real
 };
 
 /// The outcome of checking one input text.

@@ -94,16 +94,19 @@ std::string Seitentitel(const TFLUGZEUG& flugzeug, int seite, const THost& host)
     return std::to_string(seite - 1) + ") " + (flaeche ? flaeche->Bezeichnung : std::string());
 }
 
-std::vector<std::string> FlugzeugText(TFLUGZEUG& f, const THost& host, char trennzeichen)
+void FlugzeugseiteVorbereiten(TFLUGZEUG& f, const THost& host)
 {
-    const bool gueltig = host.Flags.ErgebnisseGueltig;
-    if (!gueltig) {
+    if (!host.Flags.ErgebnisseGueltig) {
         GesamtmasseBerechnen(f);
         Gesamtbezugswerte(f);
     }
     f.Flaechenbelastung = f.Gesamtmasse / f.FlaecheHorizontalGesamt;
+}
 
-    TSeite s(host, trennzeichen, gueltig);
+std::vector<std::string> FlugzeugText(TFLUGZEUG& f, const THost& host, char trennzeichen)
+{
+    FlugzeugseiteVorbereiten(f, host);
+    TSeite s(host, trennzeichen, host.Flags.ErgebnisseGueltig);
     s.Text(5, f.Konstrukteur, false);
     s.Text(6, f.Bezeichnung, false);
     s.Leer();

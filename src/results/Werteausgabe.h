@@ -13,8 +13,11 @@ class THost;
 /// Caption of page 0 (the aircraft) or of page k (surface k-1: "k-1) Bezeichnung").
 std::string Seitentitel(const TFLUGZEUG& flugzeug, int seite, const THost& host);
 
-/// The aircraft page. When the results are not valid the total mass and the reference values are
-/// recomputed first, and computed values are left empty; the wing loading is recomputed always.
+/// What the aircraft page needs first: without valid results the total mass and the reference
+/// values are recomputed; the wing loading is recomputed always.
+void FlugzeugseiteVorbereiten(TFLUGZEUG& flugzeug, const THost& host);
+
+/// The aircraft page (prepared first); computed values are left empty while the results are not valid.
 std::vector<std::string> FlugzeugText(TFLUGZEUG& flugzeug, const THost& host, char trennzeichen);
 
 /// The page of one surface with its strip table; computed values only while the results are valid.

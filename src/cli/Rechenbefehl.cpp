@@ -1,0 +1,70 @@
+// Options, Ctrl-C handling and strip reports of the computing commands.
+#include "cli/Rechenbefehl.h"
+
+#include "cli/Bericht.h"
+#include "cli/KonsolenHost.h"
+#include "evaluation/TErgebnis.h"
+#include "model/T_FLAECHE.h"
+
+namespace {
+
+// The stop request the SIGINT handler sets. Storing into a lock-free atomic is all a handler may
+// safely do; the computation notices the request at its next check.
+static_assert(std::atomic<bool>::is_always_lock_free);
+static_assert(std::atomic<std::atomic<bool>*>::is_always_lock_free);
+std::atomic<std::atomic<bool>*> sigintStopp{nullptr};
+
+extern "C" void BeiSigint(int)
+{
+    if (std::atomic<bool>* stopp = sigintStopp.load()) stopp->store(true);
+}
+
+}  // namespace
+
+void RechenoptionenHinzufuegen(CLI::App& befehl, TRechenargumente& a)
+{
+    befehl.add_option("--threads", a.Threads, "Zahl der Rechenthreads (Vorgabe: Zahl der Prozessoren)")
+        ->check(CLI::PositiveNumber);
+    befehl.add_flag("--no-multithread", a.KeinMultithread, "seriell aufbauen und direkt lösen");
+    befehl.add_flag("--json", a.Json, "ein JSON-Objekt auf stdout");
+    befehl.add_flag("--quiet", a.Still, "kein Fortschritt auf stderr");
+    SpracheOptionHinzufuegen(befehl, a.Sprache);
+}
+
+TLoeserEinstellungen Loesereinstellungen(const TRechenargumente& a)
+{
+    TLoeserEinstellungen e;
+    e.Multithread = !a.KeinMultithread;
+    if (a.Threads > 0) e.Prozessorzahl = a.Threads;
+    return e;
+}
+
+TSigintStopp::TSigintStopp(std::atomic<bool>& stopp)
+{
+    sigintStopp.store(&stopp);
+    struct sigaction aktion {};
+    aktion.sa_handler = BeiSigint;
+    sigemptyset(&aktion.sa_mask);
+    aktion.sa_flags = SA_RESETHAND;
+    sigaction(SIGINT, &aktion, &vorher_);
+}
+
+TSigintStopp::~TSigintStopp()
+{
+    sigaction(SIGINT, &vorher_, nullptr);
+    sigintStopp.store(nullptr);
+}
+
+void StreifenBericht(const TFLAECHE& fl, int j, TBericht& b)
+{
+    for (int slot = 0; slot < ErgebnisSlotAnzahl; ++slot) {
+        const TErgebnis* e = fl.Ergebnisraster.Get(j, slot);
+        const char* name = ErgebnisSlotName(slot);
+        if (!e || !name) continue;
+        switch (ErgebnisSlotArt(slot)) {
+        case TErgebnisArt::Wert: b.Zahl(name, name, e->Wert); break;
+        case TErgebnisArt::Punkt: b.Vektor(name, name, e->Punkt); break;
+        case TErgebnisArt::Vektor: b.Vektor(name, name, e->Vektor); break;
+        }
+    }
+}
