@@ -1,8 +1,11 @@
 // Progress line, error and output texts of velion-cli.
 #include "cli/KonsolenHost.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 
 namespace {
 
@@ -32,10 +35,12 @@ const char* KnopfName(TKnopf knopf)
 
 TKonsolenHost::TKonsolenHost(bool still, const std::string& sprache) : TKonsolenHost(still, GeladeneTexte(sprache)) {}
 
-TKonsolenHost::TKonsolenHost(bool still, TSprachtexte texte, std::ostream& meldungen)
-    : texte_(std::move(texte)), meldungen_(meldungen), still_(still)
+TKonsolenHost::TKonsolenHost(bool still, TSprachtexte texte, std::ostream& meldungen, bool terminal)
+    : texte_(std::move(texte)), meldungen_(meldungen), still_(still), terminal_(terminal)
 {
 }
+
+bool TKonsolenHost::StderrIstTerminal() { return isatty(fileno(stderr)) != 0; }
 
 TKonsolenHost::~TKonsolenHost()
 {
@@ -65,6 +70,14 @@ void TKonsolenHost::Fortschritt(TFortschrittsbalken balken, int position, int ma
 void TKonsolenHost::Zeichne()
 {
     if (still_) return;
+    if (!terminal_) {
+        // A log gets the phases, not hundreds of percentages; a cleared status ends a phase.
+        if (status_.empty()) protokolliert_.clear();
+        if (status_.empty() || status_ == protokolliert_) return;
+        protokolliert_ = status_;
+        meldungen_ << status_ << '\n' << std::flush;
+        return;
+    }
     meldungen_ << '\r' << status_;
     if (prozent_ >= 0) meldungen_ << ' ' << prozent_ << " %";
     meldungen_ << "\033[K" << std::flush;

@@ -1,4 +1,5 @@
-// The command line's host: progress and status on stderr as one updating line, error texts printed
+// The command line's host: progress and status on stderr as one updating line (on a terminal; into a
+// file or pipe each new status text as a line of its own, without percentages), error texts printed
 // to stderr and answered without asking (see `Antwort`), output texts from the language folder, and
 // the --sprache option every subcommand offers.
 #pragma once
@@ -17,8 +18,11 @@ public:
     /// A host over the texts of `sprache` in the language folder beside the executable. A missing
     /// folder is reported once on stderr; every text then stays empty.
     explicit TKonsolenHost(bool still, const std::string& sprache = "DEUTSCH");
-    /// A host over texts loaded elsewhere, writing progress and messages to `meldungen`.
-    TKonsolenHost(bool still, TSprachtexte texte, std::ostream& meldungen = std::cerr);
+    /// A host over texts loaded elsewhere, writing progress and messages to `meldungen`: as an
+    /// updating line when `terminal`, else one line per new status text.
+    TKonsolenHost(bool still, TSprachtexte texte, std::ostream& meldungen = std::cerr,
+                  bool terminal = StderrIstTerminal());
+    static bool StderrIstTerminal();
     ~TKonsolenHost() override;
 
     std::string Ausgabetext(int n) const override;
@@ -40,7 +44,9 @@ private:
     TSprachtexte texte_;
     std::ostream& meldungen_;
     bool still_;
+    bool terminal_;
     std::string status_;
+    std::string protokolliert_;  ///< the status text last written as a line (not on a terminal)
     int prozent_ = -1;
     bool zeileOffen_ = false;
 };

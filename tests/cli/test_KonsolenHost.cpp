@@ -76,11 +76,26 @@ TEST(KonsolenHost, ErrorTextEndsTheProgressLine)
 {
     std::ostringstream aus;
     {
-        TKonsolenHost host(false, Texte(), aus);
+        TKonsolenHost host(false, Texte(), aus, true);
         host.StatustextNr(60);
         host.Fehlertext(33);
     }
     EXPECT_EQ(aus.str(), "\rAufbau des Gleichungssystems\033[K\nGesamtmasse zu klein.\n");
+}
+
+TEST(KonsolenHost, WithoutATerminalEachNewStatusIsOneLine)
+{
+    std::ostringstream aus;
+    {
+        TKonsolenHost host(false, Texte(), aus, false);
+        host.StatustextNr(60);
+        for (int i = 0; i <= 10; ++i) host.Fortschritt(TFortschrittsbalken::Haupt, i, 10);
+        host.StatustextNr(60);
+        host.Statustext("Lösung");
+        host.Statustext("");
+        host.StatustextNr(60);  // the next run's assembly
+    }
+    EXPECT_EQ(aus.str(), "Aufbau des Gleichungssystems\nLösung\nAufbau des Gleichungssystems\n");
 }
 
 TEST(KonsolenHost, SpracheOption)
