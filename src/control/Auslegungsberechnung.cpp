@@ -109,6 +109,14 @@ private:
             AuslegungZuruecksetzen(f_, eingaben_, host_);
             return false;
         }
+        if (!host_.Flags.ErgebnisseGueltig) {
+            // The run could not solve its system and has said so; iterating on the previous run's
+            // coefficients would only look like progress.
+            ergebnis_.Ausgang = TAuslegungsausgang::Fehlschlag;
+            ergebnis_.Fehlertext = FehlertextSystemNichtLoesbar;
+            AuslegungZuruecksetzen(f_, eingaben_, host_);
+            return false;
+        }
         if (punkt) *punkt = {f_.Anstellwinkel, f_.AuslegungsCa, f_.CmyNullpunkt};
         return true;
     }

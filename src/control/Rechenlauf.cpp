@@ -47,11 +47,15 @@ public:
         system.Leeren();
         for (TPAN* p : szene_.Panelliste) p->GebundenerWirbel.Zirkulation = UngeloesteZirkulation;
         if (!Aufbauen(system)) return;
-        const TLoesung loesung = Loesen(system, host_, optionen_.Loeser);
+        if (Loesen(system, host_, optionen_.Loeser) == TLoesung::Fehlgeschlagen) {
+            // Already reported; circulations without meaning are neither distributed nor
+            // evaluated, and the run ends as after a failed wake cycle.
+            Beenden();
+            return;
+        }
         VerteileZirkulation(fz_);
-        // A stopped solve leaves circulations unsolved, a failed one (already reported) unusable:
-        // neither is evaluated.
-        const bool geloest = loesung == TLoesung::Geloest && !host_.Flags.Stoppanforderung;
+        // A stopped solve leaves the circulations unsolved: they are distributed, not evaluated.
+        const bool geloest = !host_.Flags.Stoppanforderung;
         if (geloest) Auswertung(szene_, host_, optionen_.Wasser, AuswertungsThreads());
         host_.Statustext({});
         if (geloest && !host_.Flags.Stoppanforderung)

@@ -245,6 +245,20 @@ INSTANTIATE_TEST_SUITE_P(
         TFehlerfall{"MarginBeyondReach", ZielStabilitaetsmass, 0.001L, 15, 24}),
     [](const ::testing::TestParamInfo<TFehlerfall>& fall) { return std::string(fall.param.name); });
 
+TEST_F(AuslegungTest, UnsolvableSystemEndsTheDesignAsAFailure)
+{
+    szene = testflugzeuge::DoppelterFluegel();  // at 4 degrees
+    const TAuslegungseingaben vorher = AuslegungseingabenLesen(F());
+    const TAuslegungsergebnis e = Rechnen(ZielAnstellwinkel);
+    EXPECT_EQ(e.Ausgang, TAuslegungsausgang::Fehlschlag);
+    EXPECT_EQ(e.Fehlertext, 48);
+    EXPECT_EQ(e.Laeufe, 1);                                // no iteration on stale coefficients
+    EXPECT_EQ(host.Fehlertexte, std::vector<int>{48});  // reported once, by the run
+    EXPECT_EQ(F().Anstellwinkel, vorher.Anstellwinkel);
+    EXPECT_FALSE(host.Flags.ErgebnisseGueltig);
+    EXPECT_FALSE(TransferdateiDa());
+}
+
 TEST_F(AuslegungTest, TooLittleMassComputesNothing)
 {
     F().ZusaetzlicheMassen = 0.0L;

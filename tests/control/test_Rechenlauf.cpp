@@ -241,3 +241,20 @@ TEST(Rechenlauf, BerechnungStoppenResetsTheDisplayAtOnce)
     ASSERT_EQ(host.Statustexte.size(), 1u);
     EXPECT_EQ(host.Statustexte[0], "");
 }
+
+TEST(Rechenlauf, UnsolvableSystemEndsTheRunWithoutResults)
+{
+    for (const bool nachlauf : {false, true}) {
+        SCOPED_TRACE(nachlauf ? "wake cycle" : "final solve");
+        auto szene = testflugzeuge::DoppelterFluegel();
+        TLaufHost host;
+        Rechenlauf(*szene, Schalter(nachlauf, false), Seriell(), host);
+        EXPECT_EQ(host.Fehlertexte, std::vector<int>{48});
+        EXPECT_FALSE(host.Flags.ErgebnisseGueltig);
+        EXPECT_FALSE(host.Flags.RechnungLaeuft);
+        EXPECT_FALSE(host.Flags.Stoppanforderung);
+        ASSERT_FALSE(host.Statustexte.empty());
+        EXPECT_EQ(host.Statustexte.back(), "");
+    }
+}
+

@@ -51,17 +51,34 @@ inline void Hinzufuegen(TSZENE& szene, std::unique_ptr<TFLAECHE> f)
     szene.Flugzeug->Flaechen.Add(std::move(f));
 }
 
-/// An unswept flat rectangular wing of the given span and chord: two segments meeting at y = 0,
-/// `panelsYHalb` spanwise panels on each, `panelsX` chordwise.
-inline std::unique_ptr<TSZENE> Rechteckfluegel(Extended spannweite, Extended tiefe, int panelsX, int panelsYHalb,
-                                               TVerteilung verteilungY = TVerteilung::Linear)
+/// An unswept flat rectangular surface: two segments meeting at y = 0, `panelsYHalb` spanwise panels
+/// on each, `panelsX` chordwise.
+inline std::unique_ptr<TFLAECHE> Rechteckflaeche(Extended spannweite, Extended tiefe, int panelsX, int panelsYHalb,
+                                                 TVerteilung verteilungY)
 {
-    auto szene = Szene();
     auto f = Flaeche(TFlaechenArt::Fluegel, tiefe, panelsX);
     f->Bezeichnung = "Rechteck";
     f->Segmente.Add(Segment(-spannweite / 2.0L, tiefe, panelsYHalb, verteilungY));
     f->Segmente.Add(Segment(spannweite / 2.0L, tiefe, panelsYHalb, verteilungY));
-    Hinzufuegen(*szene, std::move(f));
+    return f;
+}
+
+/// A flat rectangular wing of the given span and chord.
+inline std::unique_ptr<TSZENE> Rechteckfluegel(Extended spannweite, Extended tiefe, int panelsX, int panelsYHalb,
+                                               TVerteilung verteilungY = TVerteilung::Linear)
+{
+    auto szene = Szene();
+    Hinzufuegen(*szene, Rechteckflaeche(spannweite, tiefe, panelsX, panelsYHalb, verteilungY));
+    return szene;
+}
+
+/// Two identical rectangular wings in the same place: every row of the system appears twice, so
+/// the circulations have no unique solution and the elimination meets a zero pivot.
+inline std::unique_ptr<TSZENE> DoppelterFluegel()
+{
+    auto szene = Rechteckfluegel(1.0L, 0.2L, 2, 2);
+    Hinzufuegen(*szene, Rechteckflaeche(1.0L, 0.2L, 2, 2, TVerteilung::Linear));
+    szene->Flugzeug->Anstellwinkel = 4.0L;
     return szene;
 }
 
