@@ -5,10 +5,10 @@
 
 #include <algorithm>
 #include <atomic>
-#include <chrono>
+#include <functional>
+#include <memory>
 #include <cmath>
 #include <numbers>
-#include <thread>
 #include <vector>
 
 #include "common/Host.h"
@@ -83,6 +83,18 @@ Extended Momentenbeiwert(Extended moment, Extended flaeche, Extended bezugstiefe
 
 /// Resultant position: partial sum / force, 0 when the force is too small to locate it.
 Extended Resultierendenort(Extended teilsumme, Extended kraft) { return std::fabs(kraft) > KleinsteKraft ? teilsumme / kraft : 0.0L; }
+
+/// A worker that runs one task: a band of the velocity sums.
+class TAufgabe : public TArbeiter {
+public:
+    explicit TAufgabe(std::function<void()> aufgabe) : aufgabe_(std::move(aufgabe)) {}
+
+protected:
+    void Arbeiten() override { aufgabe_(); }
+
+private:
+    std::function<void()> aufgabe_;
+};
 
 class TAuswertung {
 public:
@@ -200,31 +212,18 @@ private:
             return true;
         }
         std::atomic<int> erledigt{0};
-        std::vector<std::atomic<bool>> fertig(static_cast<std::size_t>(threads));
-        TFertigmeldung meldung;
-        {
-            std::vector<std::jthread> arbeiter;
-            for (int t = 0; t < threads; ++t) {
-                const std::size_t von = n * static_cast<std::size_t>(t) / static_cast<std::size_t>(threads);
-                const std::size_t bis = n * static_cast<std::size_t>(t + 1) / static_cast<std::size_t>(threads);
-                arbeiter.emplace_back([this, von, bis, t, &erledigt, &fertig, &meldung] {
-                    for (std::size_t i = von; i < bis && !host_.Flags.Stoppanforderung; ++i) {
-                        Geschwindigkeit(i);
-                        erledigt.fetch_add(1, std::memory_order_relaxed);
-                    }
-                    fertig[static_cast<std::size_t>(t)].store(true, std::memory_order_release);
-                    meldung.Melden();
-                });
-            }
-            const auto alleFertig = [&fertig] {
-                return std::all_of(fertig.begin(), fertig.end(), [](const std::atomic<bool>& f) { return f.load(std::memory_order_acquire); });
-            };
-            while (!alleFertig()) {
-                host_.Ereignisschleife();
-                Fortschritt(schritt_ + erledigt.load(std::memory_order_relaxed));
-                meldung.Warten(alleFertig, std::chrono::milliseconds(20));
-            }
+        std::vector<std::unique_ptr<TArbeiter>> arbeiter;
+        for (int t = 0; t < threads; ++t) {
+            const std::size_t von = n * static_cast<std::size_t>(t) / static_cast<std::size_t>(threads);
+            const std::size_t bis = n * static_cast<std::size_t>(t + 1) / static_cast<std::size_t>(threads);
+            arbeiter.push_back(std::make_unique<TAufgabe>([this, von, bis, &erledigt] {
+                for (std::size_t i = von; i < bis && !host_.Flags.Stoppanforderung; ++i) {
+                    Geschwindigkeit(i);
+                    erledigt.fetch_add(1, std::memory_order_relaxed);
+                }
+            }));
         }
+        LassArbeiten(arbeiter, host_, [&] { Fortschritt(schritt_ + erledigt.load(std::memory_order_relaxed)); });
         schritt_ += static_cast<int>(n);
         if (!host_.Flags.Stoppanforderung) return true;
         Abbrechen();

@@ -11,33 +11,6 @@ namespace {
 /// Pause of the waiting thread between two event-loop turns while workers run.
 constexpr std::chrono::microseconds Warteschritt{2000};
 
-/// Starts every worker, then gives the event loop a turn and `jeDurchgang` a call until all have
-/// ended; joins them and throws the first worker's exception again.
-template <class W, class F>
-void LassArbeiten(std::vector<std::unique_ptr<W>>& worker, THost& host, F jeDurchgang)
-{
-    TFertigmeldung meldung;
-    try {
-        for (auto& w : worker) w->Starten(meldung);
-    } catch (...) {
-        // A thread that could not be made: the ones already running still use `meldung`.
-        for (auto& w : worker) w->Beenden();
-        throw;
-    }
-    const auto alleFertig = [&] { return std::all_of(worker.begin(), worker.end(), [](const auto& w) { return w->Fertig(); }); };
-    for (;;) {
-        host.Ereignisschleife();
-        // Read "all finished" before the pass, so the last pass sees every worker's final count.
-        const bool fertig = alleFertig();
-        jeDurchgang();
-        if (fertig) break;
-        meldung.Warten(alleFertig, Warteschritt);
-    }
-    for (auto& w : worker) w->Beenden();
-    for (auto& w : worker)
-        if (w->Fehler()) std::rethrow_exception(w->Fehler());
-}
-
 /// y(zeile) for zeile = erste .. letzte, every row summed over its columns in order into its own
 /// accumulator. Four rows run side by side: their sums are independent chains the processor can
 /// overlap, and each x(c) is loaded once for all four; every row's result stays the same.
@@ -76,6 +49,44 @@ void Zeilenprodukte(const TMatrix& A, const TVector& x, TVector& y, int erste, i
 
 }  // namespace
 
+void TArbeiter::Starten(TFertigmeldung& meldung)
+{
+    thread_ = std::jthread([this, &meldung] {
+        try {
+            Arbeiten();
+        } catch (...) {
+            fehler_ = std::current_exception();
+        }
+        fertig_.store(true, std::memory_order_release);
+        meldung.Melden();
+    });
+}
+
+void LassArbeiten(const std::vector<std::unique_ptr<TArbeiter>>& worker, THost& host,
+                  const std::function<void()>& jeDurchgang)
+{
+    TFertigmeldung meldung;
+    try {
+        for (const auto& w : worker) w->Starten(meldung);
+    } catch (...) {
+        // A thread that could not be made: the ones already running still use `meldung`.
+        for (const auto& w : worker) w->Beenden();
+        throw;
+    }
+    const auto alleFertig = [&] { return std::all_of(worker.begin(), worker.end(), [](const auto& w) { return w->Fertig(); }); };
+    for (;;) {
+        host.Ereignisschleife();
+        // Read "all finished" before the pass, so the last pass sees every worker's final count.
+        const bool fertig = alleFertig();
+        jeDurchgang();
+        if (fertig) break;
+        meldung.Warten(alleFertig, Warteschritt);
+    }
+    for (const auto& w : worker) w->Beenden();
+    for (const auto& w : worker)
+        if (w->Fehler()) std::rethrow_exception(w->Fehler());
+}
+
 TMatrix Koeffizientenmatrix(const TGleichungssystem& system)
 {
     return {system.Daten(), system.N(), system.N(), static_cast<std::ptrdiff_t>(system.N()) + 1};
@@ -101,7 +112,7 @@ void MatrixVektorParallel(const TMatrix& A, const TVector& x, TVector& y, int th
     const long long n = A.Zeilen;
     const long long t = std::max(1, threads);
     if (y.size() != static_cast<std::size_t>(n)) y.resize(static_cast<std::size_t>(n));
-    std::vector<std::unique_ptr<T_matrix_vector_mult_parallel>> worker;
+    std::vector<std::unique_ptr<TArbeiter>> worker;
     for (long long i = 0; i < t; ++i)
         worker.push_back(std::make_unique<T_matrix_vector_mult_parallel>(
             A, x, y, static_cast<int>(i * n / t), static_cast<int>((i + 1) * n / t - 1)));
@@ -137,24 +148,13 @@ T_BEK::T_BEK(TGleichungssystem& system, int bandAnfang, int bandEnde, const std:
 {
 }
 
-void T_BEK::Starten(TFertigmeldung& meldung)
+void T_BEK::Arbeiten()
 {
-    thread_ = std::jthread([this, &meldung] { Lauf(meldung); });
-}
-
-void T_BEK::Lauf(TFertigmeldung& meldung)
-{
-    try {
-        for (int i = bandAnfang_; i <= bandEnde_; ++i) {
-            if (stopp_.load(std::memory_order_relaxed)) break;
-            system_.BaueZeile(i);
-            fortschritt_.fetch_add(1, std::memory_order_relaxed);
-        }
-    } catch (...) {
-        fehler_ = std::current_exception();
+    for (int i = bandAnfang_; i <= bandEnde_; ++i) {
+        if (stopp_.load(std::memory_order_relaxed)) break;
+        system_.BaueZeile(i);
+        fortschritt_.fetch_add(1, std::memory_order_relaxed);
     }
-    fertig_.store(true, std::memory_order_release);
-    meldung.Melden();
 }
 
 T_matrix_vector_mult_parallel::T_matrix_vector_mult_parallel(const TMatrix& A, const TVector& x, TVector& y,
@@ -163,21 +163,7 @@ T_matrix_vector_mult_parallel::T_matrix_vector_mult_parallel(const TMatrix& A, c
 {
 }
 
-void T_matrix_vector_mult_parallel::Starten(TFertigmeldung& meldung)
-{
-    thread_ = std::jthread([this, &meldung] { Lauf(meldung); });
-}
-
-void T_matrix_vector_mult_parallel::Lauf(TFertigmeldung& meldung)
-{
-    try {
-        Zeilenprodukte(A_, x_, y_, ersteZeile_, letzteZeile_);
-    } catch (...) {
-        fehler_ = std::current_exception();
-    }
-    fertig_.store(true, std::memory_order_release);
-    meldung.Melden();
-}
+void T_matrix_vector_mult_parallel::Arbeiten() { Zeilenprodukte(A_, x_, y_, ersteZeile_, letzteZeile_); }
 
 bool BaueSystemParallel(TGleichungssystem& system, THost& host, int threads)
 {
@@ -189,7 +175,7 @@ bool BaueSystemParallel(TGleichungssystem& system, THost& host, int threads)
     // The workers count their rows; the waiting thread moves both bars to that count, so no
     // worker ever waits for the user interface.
     std::atomic<int> gebaut{0};
-    std::vector<std::unique_ptr<T_BEK>> worker;
+    std::vector<std::unique_ptr<TArbeiter>> worker;
     if (n > 0)
         for (const auto& [anfang, ende] : AufbauBaender(n, threads))
             worker.push_back(std::make_unique<T_BEK>(system, anfang, ende, host.Flags.Stoppanforderung, gebaut));

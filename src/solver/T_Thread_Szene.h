@@ -9,6 +9,8 @@
 #include <condition_variable>
 #include <cstddef>
 #include <exception>
+#include <functional>
+#include <memory>
 #include <mutex>
 #include <thread>
 #include <utility>
@@ -79,56 +81,68 @@ void Residuum(int n, const TMatrix& A, const TVector& x, TVector& r, const TVect
 /// q (h + 1), the last thread up to N - 1, q = N div T. Bands may be empty (first > last).
 std::vector<std::pair<int, int>> AufbauBaender(int n, int threads);
 
-/// One worker of the parallel assembly: builds the rows of its band, checking the stop request
-/// before each row.
-class T_BEK {
+/// One worker thread for the length of one parallel step. It runs `Arbeiten` once, keeps an
+/// exception that ends it, sets its own finished flag and rings the waiting thread. `Beenden` joins
+/// it; LassArbeiten calls it on every path, before the worker may be destroyed.
+class TArbeiter {
 public:
-    T_BEK(TGleichungssystem& system, int bandAnfang, int bandEnde, const std::atomic<bool>& stopp,
-          std::atomic<int>& fortschritt);
-    T_BEK(const T_BEK&) = delete;
-    T_BEK& operator=(const T_BEK&) = delete;
+    TArbeiter() = default;
+    TArbeiter(const TArbeiter&) = delete;
+    TArbeiter& operator=(const TArbeiter&) = delete;
+    virtual ~TArbeiter() = default;
 
     void Starten(TFertigmeldung& meldung);
     bool Fertig() const { return fertig_.load(std::memory_order_acquire); }
     std::exception_ptr Fehler() const { return fehler_; }
     void Beenden() { thread_ = {}; }
 
-private:
-    void Lauf(TFertigmeldung& meldung);
+protected:
+    virtual void Arbeiten() = 0;
 
-    TGleichungssystem& system_;
-    int bandAnfang_;
-    int bandEnde_;
-    const std::atomic<bool>& stopp_;
-    std::atomic<int>& fortschritt_;
+private:
     std::atomic<bool> fertig_{false};
     std::exception_ptr fehler_;
     std::jthread thread_;
 };
 
-/// One worker of the parallel product: y(row) for the rows of its band.
-class T_matrix_vector_mult_parallel {
-public:
-    T_matrix_vector_mult_parallel(const TMatrix& A, const TVector& x, TVector& y, int ersteZeile, int letzteZeile);
-    T_matrix_vector_mult_parallel(const T_matrix_vector_mult_parallel&) = delete;
-    T_matrix_vector_mult_parallel& operator=(const T_matrix_vector_mult_parallel&) = delete;
+/// Starts every worker, then gives the host's event loop a turn and `jeDurchgang` a call until all
+/// have ended (the last call sees every worker's final state); joins them and throws the first
+/// worker's exception again.
+void LassArbeiten(const std::vector<std::unique_ptr<TArbeiter>>& worker, THost& host,
+                  const std::function<void()>& jeDurchgang);
 
-    void Starten(TFertigmeldung& meldung);
-    bool Fertig() const { return fertig_.load(std::memory_order_acquire); }
-    std::exception_ptr Fehler() const { return fehler_; }
-    void Beenden() { thread_ = {}; }
+/// One worker of the parallel assembly: builds the rows of its band, checking the stop request
+/// before each row.
+class T_BEK : public TArbeiter {
+public:
+    T_BEK(TGleichungssystem& system, int bandAnfang, int bandEnde, const std::atomic<bool>& stopp,
+          std::atomic<int>& fortschritt);
+
+protected:
+    void Arbeiten() override;
 
 private:
-    void Lauf(TFertigmeldung& meldung);
+    TGleichungssystem& system_;
+    int bandAnfang_;
+    int bandEnde_;
+    const std::atomic<bool>& stopp_;
+    std::atomic<int>& fortschritt_;
+};
 
+/// One worker of the parallel product: y(row) for the rows of its band.
+class T_matrix_vector_mult_parallel : public TArbeiter {
+public:
+    T_matrix_vector_mult_parallel(const TMatrix& A, const TVector& x, TVector& y, int ersteZeile, int letzteZeile);
+
+protected:
+    void Arbeiten() override;
+
+private:
     const TMatrix& A_;
     const TVector& x_;
     TVector& y_;
     int ersteZeile_;
     int letzteZeile_;
-    std::atomic<bool> fertig_{false};
-    std::exception_ptr fehler_;
-    std::jthread thread_;
 };
 
 /// Parallel assembly on `threads` T_BEK workers (bands of AufbauBaender), with status text and
