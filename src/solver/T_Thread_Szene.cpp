@@ -66,13 +66,16 @@ void LassArbeiten(const std::vector<std::unique_ptr<TArbeiter>>& worker, THost& 
                   const std::function<void()>& jeDurchgang)
 {
     TFertigmeldung meldung;
-    try {
-        for (const auto& w : worker) w->Starten(meldung);
-    } catch (...) {
-        // A thread that could not be made: the ones already running still use `meldung`.
-        for (const auto& w : worker) w->Beenden();
-        throw;
-    }
+    // Every path out of here joins the workers first: they use `meldung` and their own objects,
+    // whether a thread could not be made or the host's event loop or the pass threw.
+    struct TJoiner {
+        const std::vector<std::unique_ptr<TArbeiter>>& worker;
+        ~TJoiner()
+        {
+            for (const auto& w : worker) w->Beenden();
+        }
+    } joiner{worker};
+    for (const auto& w : worker) w->Starten(meldung);
     const auto alleFertig = [&] { return std::all_of(worker.begin(), worker.end(), [](const auto& w) { return w->Fertig(); }); };
     for (;;) {
         host.Ereignisschleife();

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <functional>
 #include <numbers>
+#include <stdexcept>
+#include <thread>
 #include <string>
 #include <vector>
 
@@ -205,6 +207,42 @@ TEST(Loeser, ParallelesProduktGleichtDemSeriellen)
         MatrixVektorParallel(A, x, y, threads, host);
         EXPECT_EQ(y, seriell);
     }
+}
+
+/// A worker that is still busy when the waiting thread's host fails.
+class TLangsamerArbeiter : public TArbeiter {
+public:
+    std::atomic<bool> Zuende{false};
+
+protected:
+    void Arbeiten() override
+    {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        Zuende = true;
+    }
+};
+
+TEST(Loeser, WerfenderHostWartetAufAlleArbeiter)
+{
+    // The host's event loop throws while the workers still run: LassArbeiten must join them
+    // before the exception leaves, or the workers outlive the objects they use.
+    struct TWerfenderHost : THost {
+        void Ereignisschleife() override { throw std::runtime_error("Fenster geschlossen"); }
+    } host;
+    std::vector<std::unique_ptr<TArbeiter>> worker;
+    for (int i = 0; i < 3; ++i) worker.push_back(std::make_unique<TLangsamerArbeiter>());
+    EXPECT_THROW(LassArbeiten(worker, host, [] {}), std::runtime_error);
+    for (const auto& w : worker) {
+        EXPECT_TRUE(w->Fertig());
+        EXPECT_TRUE(static_cast<TLangsamerArbeiter&>(*w).Zuende);
+    }
+
+    // The same when the per-pass callback throws.
+    TAufzeichnenderHost ruhig;
+    worker.clear();
+    for (int i = 0; i < 2; ++i) worker.push_back(std::make_unique<TLangsamerArbeiter>());
+    EXPECT_THROW(LassArbeiten(worker, ruhig, [] { throw std::logic_error("Anzeige"); }), std::logic_error);
+    for (const auto& w : worker) EXPECT_TRUE(w->Fertig());
 }
 
 TEST(Loeser, NullRechteSeiteGibtNullZirkulation)
