@@ -208,6 +208,7 @@ int Ausfuehren(const TDesignArgumente& a)
     }
     if (!erfolg) {
         if (ergebnis.Ausgang == TAuslegungsausgang::Gestoppt) std::cerr << "Auslegungsberechnung gestoppt.\n";
+        if (!ergebnis.NichtEndlich.empty()) std::cerr << "Erster Wert ohne endliche Zahl: " << ergebnis.NichtEndlich << '\n';
         return 1;
     }
     if (!ergebnis.ZielErreicht)

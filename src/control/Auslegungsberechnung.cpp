@@ -12,6 +12,7 @@
 #include "common/Host.h"
 #include "common/Textdatei.h"
 #include "common/Zahlentext.h"
+#include "evaluation/Ergebnispruefung.h"
 #include "evaluation/Flugleistungen.h"
 #include "evaluation/Gesamtbezugswerte.h"
 #include "evaluation/Profilauswertung.h"
@@ -100,7 +101,7 @@ private:
             return true;
         }
         const auto start = TUhr::now();
-        Rechenlauf(szene_, schalter_, optionen_.Rechnen, host_);
+        const int fehlertext = Rechenlauf(szene_, schalter_, optionen_.Rechnen, host_);
         ergebnis_.SekundenLaeufe += std::chrono::duration<double>(TUhr::now() - start).count();
         ++ergebnis_.Laeufe;
         MomentenrichtungSetzen(f_);
@@ -110,10 +111,10 @@ private:
             return false;
         }
         if (!host_.Flags.ErgebnisseGueltig) {
-            // The run could not solve its system and has said so; iterating on the previous run's
+            // The run gave no results and has said why; iterating on the previous run's
             // coefficients would only look like progress.
             ergebnis_.Ausgang = TAuslegungsausgang::Fehlschlag;
-            ergebnis_.Fehlertext = FehlertextSystemNichtLoesbar;
+            ergebnis_.Fehlertext = fehlertext;
             AuslegungZuruecksetzen(f_, eingaben_, host_);
             return false;
         }
@@ -268,6 +269,18 @@ private:
             const auto start = TUhr::now();
             ergebnis_.Profilauswertung = ProfilAuswertung(szene_, host_, schalter_.BlasenwiderstandRechnen);
             ergebnis_.SekundenProfilauswertung = std::chrono::duration<double>(TUhr::now() - start).count();
+        }
+        if (host_.Flags.Stoppanforderung) {
+            // Stopped before or during the profile evaluation: the drag is missing, so nothing of
+            // this computation may pass as its result.
+            ergebnis_.Ausgang = TAuslegungsausgang::Gestoppt;
+            AuslegungZuruecksetzen(f_, eingaben_, host_);
+            return;
+        }
+        ergebnis_.NichtEndlich = ErsterNichtEndlicherWert(f_, true);
+        if (!ergebnis_.NichtEndlich.empty()) {
+            Fehlschlag(FehlertextNichtEndlich);
+            return;
         }
         MomentenrichtungSetzen(f_);
         host_.Statustext("");

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 #include "common/Extended.h"
 #include "control/Rechenlauf.h"
@@ -36,6 +37,7 @@ struct TAuslegungsergebnis {
     double SekundenLaeufe = 0.0;             ///< time spent in the computation runs
     double SekundenProfilauswertung = 0.0;   ///< time spent in the profile evaluation
     std::filesystem::path Transferdatei;     ///< the transfer file written, empty for none
+    std::string NichtEndlich;  ///< the first result that was no finite number, when that failed it
 };
 
 /// The five inputs a design computation may change, saved at its start.

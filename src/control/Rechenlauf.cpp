@@ -5,6 +5,7 @@
 #include <array>
 
 #include "common/Host.h"
+#include "evaluation/Ergebnispruefung.h"
 #include "evaluation/Gesamtbezugswerte.h"
 #include "evaluation/Kraefte.h"
 #include "geometry/Gitterbau.h"
@@ -27,18 +28,25 @@ public:
     {
     }
 
-    void Ausfuehren()
+    /// Runs; returns the error text raised (0 for none).
+    int Ausfuehren()
     {
         host_.Flags.RechnungLaeuft = true;
         GitterAufbauen(fz_, host_.Flags);
         // Density from the altitude (unless it marks water), total areas and reference chord.
         Gesamtbezugswerte(fz_);
         PanellisteFuellen(szene_);
+        if (szene_.Panelliste.empty()) {
+            // Nothing to solve: a run without a lattice has no result, not a result of zero lift.
+            host_.Fehlertext(FehlertextKeinePanels);
+            Beenden();
+            return FehlertextKeinePanels;
+        }
         // The system lives for this run only: its block is the largest thing a run holds.
         TGleichungssystem system(szene_.Panelliste, fz_.Anstroemrichtung);
 
         if (schalter_.Nachlaufkorrektur || schalter_.NachlaufkorrekturKomplett) {
-            if (!Nachlaufzyklen(system)) return;
+            if (!Nachlaufzyklen(system)) return fehler_;
         } else {
             host_.Aktualisieren();
             host_.NeuZeichnen();
@@ -46,24 +54,31 @@ public:
 
         system.Leeren();
         for (TPAN* p : szene_.Panelliste) p->GebundenerWirbel.Zirkulation = UngeloesteZirkulation;
-        if (!Aufbauen(system)) return;
+        if (!Aufbauen(system)) return 0;
         if (Loesen(system, host_, optionen_.Loeser) == TLoesung::Fehlgeschlagen) {
             // Already reported; circulations without meaning are neither distributed nor
             // evaluated, and the run ends as after a failed wake cycle.
             Beenden();
-            return;
+            return FehlertextSystemNichtLoesbar;
         }
         VerteileZirkulation(fz_);
         // A stopped solve leaves the circulations unsolved: they are distributed, not evaluated.
         const bool geloest = !host_.Flags.Stoppanforderung;
         if (geloest) Auswertung(szene_, host_, optionen_.Wasser, AuswertungsThreads());
         host_.Statustext({});
-        if (geloest && !host_.Flags.Stoppanforderung)
-            host_.Flags.ErgebnisseGueltig = true;
-        else
-            fz_.Momentenrichtung = {1, 1, 1};
+        int fehler = 0;
+        if (geloest && !host_.Flags.Stoppanforderung) {
+            if (ErsterNichtEndlicherWert(fz_, false).empty()) {
+                host_.Flags.ErgebnisseGueltig = true;
+            } else {
+                fehler = FehlertextNichtEndlich;
+                host_.Fehlertext(fehler);
+            }
+        }
+        if (!host_.Flags.ErgebnisseGueltig) fz_.Momentenrichtung = {1, 1, 1};
         host_.Aktualisieren();
         host_.NeuZeichnen();
+        return fehler;
     }
 
 private:
@@ -81,6 +96,7 @@ private:
             if (Loesen(system, host_, optionen_.Loeser) == TLoesung::Fehlgeschlagen) {
                 // Aligning the wake with circulations that have no meaning would only move it
                 // somewhere meaningless: the run ends as it does for a stop.
+                fehler_ = FehlertextSystemNichtLoesbar;
                 Beenden();
                 return false;
             }
@@ -118,15 +134,16 @@ private:
     const TSchalter& schalter_;
     const TRechenoptionen& optionen_;
     THost& host_;
+    int fehler_ = 0;  ///< error text a wake cycle raised
 };
 
 }  // namespace
 
-void Rechenlauf(TSZENE& szene, const TSchalter& schalter, const TRechenoptionen& optionen, THost& host)
+int Rechenlauf(TSZENE& szene, const TSchalter& schalter, const TRechenoptionen& optionen, THost& host)
 {
-    if (!szene.Flugzeug) return;
+    if (!szene.Flugzeug) return 0;
     try {
-        TRechenlauf(szene, schalter, optionen, host).Ausfuehren();
+        return TRechenlauf(szene, schalter, optionen, host).Ausfuehren();
     } catch (...) {
         // A fault in a called step (a worker's exception, a lattice the assembly cannot walk)
         // reaches the caller; the run is over either way.

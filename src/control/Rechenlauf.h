@@ -17,9 +17,11 @@ struct TRechenoptionen {
 /// Rebuilds the lattice, sets density and reference values, runs the wake-alignment cycles the
 /// switches ask for, assembles and solves the final system, distributes the circulations and
 /// evaluates the forces. The caller clears the stop request before; afterwards a set stop request
-/// means the run was stopped, and ErgebnisseGueltig says whether the results are complete (a system
-/// without a usable solution has been reported through the host and leaves it cleared).
-void Rechenlauf(TSZENE& szene, const TSchalter& schalter, const TRechenoptionen& optionen, THost& host);
+/// means the run was stopped, and ErgebnisseGueltig says whether the results are complete. A run
+/// that cannot give results (no panels, a system without a usable solution, values that are no
+/// finite numbers) reports its error text through the host, leaves ErgebnisseGueltig cleared and
+/// returns that number; otherwise it returns 0.
+int Rechenlauf(TSZENE& szene, const TSchalter& schalter, const TRechenoptionen& optionen, THost& host);
 
 /// Refills the scene's Panelliste: surfaces in list order, each row by row, each row in column order.
 void PanellisteFuellen(TSZENE& szene);

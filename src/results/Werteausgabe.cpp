@@ -100,7 +100,8 @@ void FlugzeugseiteVorbereiten(TFLUGZEUG& f, const THost& host)
         GesamtmasseBerechnen(f);
         Gesamtbezugswerte(f);
     }
-    f.Flaechenbelastung = f.Gesamtmasse / f.FlaecheHorizontalGesamt;
+    // An aircraft without horizontal area (a fin alone) carries no wing loading.
+    f.Flaechenbelastung = f.FlaecheHorizontalGesamt != 0.0L ? f.Gesamtmasse / f.FlaecheHorizontalGesamt : 0.0L;
 }
 
 std::vector<std::string> FlugzeugText(TFLUGZEUG& f, const THost& host, char trennzeichen)

@@ -245,6 +245,8 @@ const struct {
     {46, {KnopfOK}},  // export resolution not a whole number
     {47, {KnopfOK}},  // polars cannot be saved as .CSV
     {48, {KnopfOK}},  // the equation system has no usable solution
+    {50, {KnopfOK}},  // a computation gave values that are no finite numbers
+    {51, {KnopfOK}},  // the aircraft has no panel to compute
 };
 
 // Every output text the program builds into its output, by use (ranges may overlap).

@@ -10,6 +10,7 @@
 #include "common/Textdatei.h"
 #include "common/Zahlentext.h"
 #include "control/Auslegungsberechnung.h"
+#include "control/LaufHost.h"
 #include "evaluation/Testflugzeuge.h"
 #include "model/TSchalter.h"
 #include "model/T_FLUGZEUG.h"
@@ -298,6 +299,25 @@ TEST_F(AuslegungTest, StopDuringARunRestoresTheInputs)
     EXPECT_EQ(F().Anstellwinkel, 1.0L);
     EXPECT_FALSE(stopp.Flags.ErgebnisseGueltig);
     EXPECT_FALSE(stopp.Flags.RechnungLaeuft);
+    EXPECT_FALSE(TransferdateiDa());
+}
+
+TEST_F(AuslegungTest, StopDuringTheProfileEvaluationIsAStopToo)
+{
+    // Stopped at the second strip of the profile evaluation (status text 64): the drag is
+    // missing, so the design must not end as a success with a transfer file.
+    TLaufHost stopp;
+    stopp.StoppBei("#64", 1, 2);
+    F().Auslegungsnummer = ZielAnstellwinkel;
+    F().Anstellwinkel = 2.0L;
+    const Extended caVorher = F().AuslegungsCa;
+    const TAuslegungsergebnis e = Auslegungsberechnung(*szene, schalter, stopp, optionen);
+    EXPECT_EQ(stopp.Anzahl("#64"), 1);
+    EXPECT_EQ(e.Ausgang, TAuslegungsausgang::Gestoppt);
+    EXPECT_FALSE(e.Profilauswertung);
+    EXPECT_EQ(F().Anstellwinkel, 2.0L);
+    EXPECT_EQ(F().AuslegungsCa, caVorher);
+    EXPECT_FALSE(stopp.Flags.ErgebnisseGueltig);
     EXPECT_FALSE(TransferdateiDa());
 }
 
