@@ -48,6 +48,11 @@ TGrenze Grenze(TEingabefeld feld)
     case TEingabefeld::InterferenzWiderstand: return {false, 0.0L, Unbegrenzt, 2, 3};
     case TEingabefeld::Rumpf: return {false, 0.0L, Unbegrenzt, 2, 21};
     case TEingabefeld::Klappengruppe: return {true, 0.0L, 99.0L, 0, 0};
+    case TEingabefeld::Auslegungsnummer: return {true, 1.0L, 5.0L, 14, 15};
+    // Each element is a straight piece of every trailing line; beyond a thousand the wake only
+    // costs memory and time without describing the flow any better.
+    case TEingabefeld::AnzahlNachlaufelemente: return {true, 1.0L, 1000.0L, 14, 15};
+    case TEingabefeld::LaengeNachlaufelemente: return {false, 0.00001L, Unbegrenzt, 2, 3};
     case TEingabefeld::Frei: break;
     }
     return {false, -Unbegrenzt, Unbegrenzt, 2, 0};
@@ -69,6 +74,33 @@ TEingabepruefung EingabePruefen(TEingabefeld feld, std::string_view text)
     if (feld == TEingabefeld::Klappengruppe) return {true, 0, std::clamp(wert, g.Min, g.Max)};
     if (wert < g.Min || wert > g.Max) return {false, g.Bereichsfehler, 0.0L};
     return {true, 0, g.Ganzzahl ? wert : RoundReal(5, wert)};
+}
+
+bool WertZulaessig(TEingabefeld feld, Extended wert)
+{
+    const TGrenze g = Grenze(feld);
+    if (feld == TEingabefeld::Segmentbreite) wert = std::fabs(wert);
+    if (!std::isfinite(wert) || (g.Ganzzahl && wert != std::trunc(wert))) return false;
+    return feld == TEingabefeld::Klappengruppe || (wert >= g.Min && wert <= g.Max);
+}
+
+std::string Wertebereich(TEingabefeld feld)
+{
+    const TGrenze g = Grenze(feld);
+    const auto zahl = [&](Extended w) {
+        std::string t = RealToText(w, 0, g.Ganzzahl ? 0 : 5, '.');
+        if (t.find('.') != std::string::npos) {
+            t.erase(t.find_last_not_of('0') + 1);
+            if (t.back() == '.') t.pop_back();
+        }
+        return t;
+    };
+    std::string art = g.Ganzzahl ? "eine ganze Zahl" : "eine endliche Zahl";
+    if (feld == TEingabefeld::Segmentbreite) art += " (vom Betrag)";
+    if (feld == TEingabefeld::Klappengruppe) return art;
+    if (std::isfinite(g.Min) && std::isfinite(g.Max)) return art + " von " + zahl(g.Min) + " bis " + zahl(g.Max);
+    if (std::isfinite(g.Min)) return art + " ab " + zahl(g.Min);
+    return art;
 }
 
 namespace {

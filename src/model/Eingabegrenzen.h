@@ -3,6 +3,7 @@
 // otherwise the field's error text is raised and the model keeps its value.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "common/Extended.h"
@@ -33,6 +34,9 @@ enum class TEingabefeld {
     InterferenzWiderstand,   ///< >= 0
     Rumpf,                   ///< RumpfQuerschnittflaeche, RumpfWiderstand: >= 0
     Klappengruppe,           ///< integer, clamped into 0..99, never an error
+    Auslegungsnummer,        ///< integer 1..5
+    AnzahlNachlaufelemente,  ///< integer 1..1000
+    LaengeNachlaufelemente,  ///< >= 0.00001
     Frei                     ///< positions, SchwerpunktX, view fields, VFormWinkel, Alfa0Man, Cm0Man: any real
 };
 
@@ -46,6 +50,13 @@ struct TEingabepruefung {
 /// Parses `text` for `feld`, tests the range and rounds an accepted real to 5 decimals. Texts that
 /// parse to an infinite value count as unparsable.
 TEingabepruefung EingabePruefen(TEingabefeld feld, std::string_view text);
+
+/// Whether a value read from a file lies inside the field's limits (finite, in range, whole for an
+/// integer field). Segment widths are tested by magnitude, since the sign tells the side.
+bool WertZulaessig(TEingabefeld feld, Extended wert);
+
+/// What the field accepts, for messages: "eine ganze Zahl von 1 bis 5", "eine Zahl von -90 bis 90".
+std::string Wertebereich(TEingabefeld feld);
 
 /// Checks `text` and stores the value in `ziel`, or raises the error text and leaves `ziel` as it
 /// was. Returns whether the value was stored.

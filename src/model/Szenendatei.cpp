@@ -12,6 +12,7 @@
 #include "common/Fehler.h"
 #include "common/Textdatei.h"
 #include "common/Zahlentext.h"
+#include "model/Eingabegrenzen.h"
 #include "profile/T_Profil.h"
 
 namespace {
@@ -42,31 +43,31 @@ void FlugzeugSchluessel(V& v, F& f, S& s)
     v.Text("KONSTRUKTEUR=", f.Konstrukteur);
     v.Text("BEZEICHNUNG=", f.Bezeichnung);
     v.Wahr("NULLPUNKT SICHTBAR=", f.NullpunktSichtbar);
-    v.Werte("POSITION X,Y,Z=", f.AnsichtPosition.x, f.AnsichtPosition.y, f.AnsichtPosition.z);
+    v.Feld("POSITION X,Y,Z=", TEingabefeld::Frei, f.AnsichtPosition.x, f.AnsichtPosition.y, f.AnsichtPosition.z);
     v.Werte("BETRACHTUNGSWINKEL X,Y,Z=", f.Betrachtungswinkel.x, f.Betrachtungswinkel.y, f.Betrachtungswinkel.z);
     v.Werte("LAENGE MARKIERUNGSLINIEN=", f.LaengeMarkierungslinien);
-    v.Werte("ZUSAETZLICHE MASSEN=", f.ZusaetzlicheMassen);
+    v.Feld("ZUSAETZLICHE MASSEN=", TEingabefeld::Masse, f.ZusaetzlicheMassen);
     v.Zielwert("ANSTELLWINKEL=", f.Anstellwinkel);
     v.Zielwert("CA=", f.AuslegungsCa);
     v.Zielwert("STABILITAETSMASS=", f.Stabilitaetsmass);
     v.Zielwert("SCHWERPUNKT X=", f.SchwerpunktX);
     v.Zielwert("FLUG_GESCHWINDIGKEIT=", f.FlugGeschwindigkeit);
-    v.Werte("SCHIEBEWINKEL=", f.Schiebewinkel);
-    v.Werte("FLUGHOEHE=", f.Flughoehe);
-    v.Werte("LUFTDICHTE=", f.Luftdichte);
-    v.Werte("AUSLEGUNGSNUMMER=", f.Auslegungsnummer);
-    v.Werte("MAX_INTERATION=", f.MaxIteration);
-    v.Werte("ANZAHL_NACHLAUFELEMENTE=", f.AnzahlNachlaufelemente);
-    v.Werte("LAENGE_NACHLAUFELEMENTE=", f.LaengeNachlaufelemente);
+    v.Feld("SCHIEBEWINKEL=", TEingabefeld::Schiebewinkel, f.Schiebewinkel);
+    v.Feld("FLUGHOEHE=", TEingabefeld::Flughoehe, f.Flughoehe);
+    v.Feld("LUFTDICHTE=", TEingabefeld::Masse, f.Luftdichte);
+    v.Feld("AUSLEGUNGSNUMMER=", TEingabefeld::Auslegungsnummer, f.Auslegungsnummer);
+    v.Feld("MAX_INTERATION=", TEingabefeld::MaxIteration, f.MaxIteration);
+    v.Feld("ANZAHL_NACHLAUFELEMENTE=", TEingabefeld::AnzahlNachlaufelemente, f.AnzahlNachlaufelemente);
+    v.Feld("LAENGE_NACHLAUFELEMENTE=", TEingabefeld::LaengeNachlaufelemente, f.LaengeNachlaufelemente);
     v.WahrGenau("NACHLAUFKORREKTUR=", s.Nachlaufkorrektur);
     v.WahrGenau("NACHLAUFKORREKTUR_KOMPLETT=", s.NachlaufkorrekturKomplett);
-    v.Werte("INTERFERENZ_WIDERSTAND=", f.InterferenzWiderstand);
-    v.Werte("RUMPF_WIDERSTAND=", f.RumpfWiderstand);
-    v.Werte("RUMPF_QUERSCHNITTFLAECHE=", f.RumpfQuerschnittflaeche);
+    v.Feld("INTERFERENZ_WIDERSTAND=", TEingabefeld::InterferenzWiderstand, f.InterferenzWiderstand);
+    v.Feld("RUMPF_WIDERSTAND=", TEingabefeld::Rumpf, f.RumpfWiderstand);
+    v.Feld("RUMPF_QUERSCHNITTFLAECHE=", TEingabefeld::Rumpf, f.RumpfQuerschnittflaeche);
     v.WahrGenau("BLASENWIDERSTAND_RECHNEN=", s.BlasenwiderstandRechnen);
     v.Zeilen("GESAMTPOLARBERECHNUNG_HAUPT", f.GesamtpolarHaupt);
     v.Zeilen("GESAMTPOLARBERECHNUNG_EWD", f.GesamtpolarEwd);
-    v.Werte("GESAMTPOLARBERECHNUNG_SCHRITTZAHL=", f.GesamtpolarSchrittzahl);
+    v.Feld("GESAMTPOLARBERECHNUNG_SCHRITTZAHL=", TEingabefeld::GesamtpolarSchrittzahl, f.GesamtpolarSchrittzahl);
     v.Beschreibungen("BESCHREIBUNG_KLAPPENGRUPPE", f.Klappengruppenbeschreibung);
 }
 
@@ -75,41 +76,41 @@ void FlaecheSchluessel(V& v, F& f)
 {
     v.Art("ART=", f.Art);
     v.Text("BEZEICHNUNG=", f.Bezeichnung);
-    v.Werte("POSITION X,Y,Z=", f.Position.x, f.Position.y, f.Position.z);
+    v.Feld("POSITION X,Y,Z=", TEingabefeld::Frei, f.Position.x, f.Position.y, f.Position.z);
     v.Wahr("ALFA0_CM0_OPTIMIERUNG=", f.Alfa0Cm0Optimierung);
-    v.Werte("EINSTELLWINKEL=", f.Einstellwinkel);
+    v.Feld("EINSTELLWINKEL=", TEingabefeld::Einstellwinkel, f.Einstellwinkel);
     v.Profiltiefe("PROFILTIEFE=", f.Profiltiefe);
-    v.Werte("BEZUGSPUNKT_PROFILTIEFE=", f.BezugspunktProfiltiefe);
-    v.Werte("VERWINDUNGSWINKEL=", f.Verwindungswinkel);
-    v.Werte("ANZAHL PANELS X=", f.AnzahlPanelsX);
+    v.Feld("BEZUGSPUNKT_PROFILTIEFE=", TEingabefeld::Bezugspunkt, f.BezugspunktProfiltiefe);
+    v.Feld("VERWINDUNGSWINKEL=", TEingabefeld::Verwindungswinkel, f.Verwindungswinkel);
+    v.Feld("ANZAHL PANELS X=", TEingabefeld::AnzahlPanels, f.AnzahlPanelsX);
     v.Verteilung("VERTEILUNG=", f.VerteilungX);
-    v.Werte("ANZAHL PANELS VOLUMENDARSTELLUNG=", f.AnzahlPanelsVolumendarstellung);
-    v.Werte("MASSE=", f.Masse);
+    v.Feld("ANZAHL PANELS VOLUMENDARSTELLUNG=", TEingabefeld::AnzahlPanelsVolumendarstellung, f.AnzahlPanelsVolumendarstellung);
+    v.Feld("MASSE=", TEingabefeld::Masse, f.Masse);
     v.Wahr("FLAG_MAN_BEIWERTE=", f.FlagManBeiwerte);
-    v.Werte("ALFA0_MAN=", f.Alfa0Man);
-    v.Werte("CM0_MAN=", f.Cm0Man);
-    v.Werte("ZIRKULATIONSVORGABE=", f.Zirkulationsvorgabe);
+    v.Feld("ALFA0_MAN=", TEingabefeld::Frei, f.Alfa0Man);
+    v.Feld("CM0_MAN=", TEingabefeld::Frei, f.Cm0Man);
+    v.Feld("ZIRKULATIONSVORGABE=", TEingabefeld::Frei, f.Zirkulationsvorgabe);
 }
 
 template <class V, class S>
 void SegmentSchluessel(V& v, S& s)
 {
-    v.Werte("SEGMENTBREITE=", s.Segmentbreite);
+    v.Feld("SEGMENTBREITE=", TEingabefeld::Segmentbreite, s.Segmentbreite);
     v.Profiltiefe("PROFILTIEFE=", s.Profiltiefe);
-    v.Werte("BEZUGSPUNKT_PROFILTIEFE=", s.BezugspunktProfiltiefe);
-    v.Werte("VERWINDUNGSWINKEL=", s.Verwindungswinkel);
-    v.Werte("V-FORM_WINKEL=", s.VFormWinkel);
-    v.Werte("PFEILWINKEL=", s.Pfeilwinkel);
-    v.Werte("BEZUGSPUNKT_PFEILWINKEL=", s.BezugspunktPfeilwinkel);
-    v.Werte("ANZAHL PANELS Y=", s.AnzahlPanelsY);
+    v.Feld("BEZUGSPUNKT_PROFILTIEFE=", TEingabefeld::Bezugspunkt, s.BezugspunktProfiltiefe);
+    v.Feld("VERWINDUNGSWINKEL=", TEingabefeld::Verwindungswinkel, s.Verwindungswinkel);
+    v.Feld("V-FORM_WINKEL=", TEingabefeld::Frei, s.VFormWinkel);
+    v.Feld("PFEILWINKEL=", TEingabefeld::Einstellwinkel, s.Pfeilwinkel);
+    v.Feld("BEZUGSPUNKT_PFEILWINKEL=", TEingabefeld::Bezugspunkt, s.BezugspunktPfeilwinkel);
+    v.Feld("ANZAHL PANELS Y=", TEingabefeld::AnzahlPanels, s.AnzahlPanelsY);
     v.Verteilung("VERTEILUNG=", s.VerteilungY);
-    v.Werte("KLAPPENTIEFE LINKS,RECHTS=", s.KlappentiefeLinks, s.KlappentiefeRechts);
-    v.Werte("KLAPPENAUSSCHLAG=", s.Klappenausschlag);
+    v.Feld("KLAPPENTIEFE LINKS,RECHTS=", TEingabefeld::KlappentiefeLinks, s.KlappentiefeLinks, s.KlappentiefeRechts);
+    v.Feld("KLAPPENAUSSCHLAG=", TEingabefeld::Klappenausschlag, s.Klappenausschlag);
     v.Werte("KLAPPENGRUPPE=", s.Klappengruppe);
     v.Wahr("KLAPPENINVERSE=", s.Klappeninverse);
     v.Wahr("FLAG_MAN_BEIWERTE=", s.FlagManBeiwerte);
-    v.Werte("ALFA0_MAN=", s.Alfa0Man);
-    v.Werte("CM0_MAN=", s.Cm0Man);
+    v.Feld("ALFA0_MAN=", TEingabefeld::Frei, s.Alfa0Man);
+    v.Feld("CM0_MAN=", TEingabefeld::Frei, s.Cm0Man);
 }
 
 template <class V, class S>
@@ -188,6 +189,12 @@ public:
     void WahrGenau(std::string_view k, bool wert) { Wahr(k, wert); }
     void Zielwert(std::string_view k, Extended wert) { Werte(k, wert); }
     void Profiltiefe(std::string_view k, Extended wert) { Werte(k, wert); }
+
+    template <class... W>
+    void Feld(std::string_view k, TEingabefeld /*feld*/, const W&... werte)
+    {
+        Werte(k, werte...);
+    }
 
     template <class... W>
     void Werte(std::string_view k, const W&... werte)
@@ -358,8 +365,25 @@ public:
     void Profiltiefe(std::string_view k, Extended& ziel)
     {
         if (!Trifft(k)) return;
-        LeseWerte(wert_, ziel);
-        if (ziel < KleinsteProfiltiefe) ziel = KleinsteProfiltiefe;
+        Extended wert = 0.0L;
+        LeseWerte(wert_, wert);
+        if (!WertZulaessig(TEingabefeld::Frei, wert)) throw EKonvertierung(std::string(wert_), Wertebereich(TEingabefeld::Frei));
+        ziel = wert < KleinsteProfiltiefe ? KleinsteProfiltiefe : wert;
+    }
+
+    /// Values of an input field: read into temporaries and stored only when every one lies inside
+    /// the field's limits, so a damaged file never hands the geometry a value no field would take.
+    template <class... W>
+    void Feld(std::string_view k, TEingabefeld feld, W&... ziele)
+    {
+        if (!Trifft(k)) return;
+        std::tuple<W...> werte;
+        std::apply([&](auto&... w) { LeseWerte(wert_, w...); }, werte);
+        std::apply([&](const auto&... w) {
+            if (!(WertZulaessig(feld, static_cast<Extended>(w)) && ...))
+                throw EKonvertierung(std::string(wert_), Wertebereich(feld));
+        }, werte);
+        std::tie(ziele...) = werte;
     }
 
     template <class... W>
@@ -488,7 +512,7 @@ private:
         try {
             liste(leser);
         } catch (const EKonvertierung& e) {
-            throw EDatei(datei_, static_cast<int>(i_), Zeigbar(zeile), "nach \"" + std::string(leser.Schluessel()) + "\" " + e.Erwartet());
+            throw EDatei(datei_, static_cast<int>(i_), Zeigbar(zeile), "nach \"" + std::string(leser.Schluessel()) + "\" wird " + e.Erwartet() + " erwartet");
         }
     }
 

@@ -64,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TFall{"Flaeche_ohne_Segmente_run", "surface_no_segments.vel", {"run"}, KeinPanel},
                       TFall{"Flaeche_ohne_Segmente", "surface_no_segments.vel", {"design"}, KeinPanel},
                       TFall{"Flaeche_ohne_Wurzelprofil", "surface_no_root_profile.vel", {"design"}, KeinPanel},
-                      TFall{"Panels_X_null", "panelsx_0.vel", {"run"}, KeinPanel},
+                      TFall{"Panels_X_null", "panelsx_0.vel", {"run"}, nullptr},
                       TFall{"Nur_Seitenleitwerk", "nur_seitenleitwerk.vel", {"design", "--ziel", "1"}, NichtEndlich}),
     [](const ::testing::TestParamInfo<TFall>& p) { return std::string(p.param.name); });
 

@@ -506,6 +506,50 @@ TEST(Szenendatei, DefekteDateienScheiternMitOrtUndGrund)
     }
 }
 
+TEST(Szenendatei, WerteAusserhalbDerEingabegrenzenWerdenAbgewiesen)
+{
+    // Values no input field would take: refused with the line, the key and the allowed range,
+    // instead of surfacing later as a library message or a silently wrong result.
+    const std::string original = Cp1252ZuUtf8(Lies(AlleFelder));
+    const struct {
+        const char* name;
+        const char* alt;
+        const char* neu;
+        const char* bereich;
+    } faelle[] = {
+        {"nachlauf_negativ", "ANZAHL_NACHLAUFELEMENTE=12", "ANZAHL_NACHLAUFELEMENTE=-1", "von 1 bis 1000"},
+        {"nachlauf_riesig", "ANZAHL_NACHLAUFELEMENTE=12", "ANZAHL_NACHLAUFELEMENTE=2147483647", "von 1 bis 1000"},
+        {"nachlauflaenge_null", "LAENGE_NACHLAUFELEMENTE=2.50000", "LAENGE_NACHLAUFELEMENTE=0", "ab 0.00001"},
+        {"ziel_sieben", "AUSLEGUNGSNUMMER=3", "AUSLEGUNGSNUMMER=7", "von 1 bis 5"},
+        {"position_inf", "POSITION X,Y,Z=0.80000 0.00000 0.02000", "POSITION X,Y,Z=0.8 inf 0.02", "endliche Zahl"},
+        {"masse_negativ", "MASSE=0.04000", "MASSE=-90", "ab 0"},
+        {"breite_inf", "SEGMENTBREITE=0.70000", "SEGMENTBREITE=inf", "vom Betrag"},
+        {"breite_null", "SEGMENTBREITE=-0.60000", "SEGMENTBREITE=0", "vom Betrag"},
+        {"pfeil_1e10", "PFEILWINKEL=2.00000", "PFEILWINKEL=1e10", "von -90 bis 90"},
+        {"panels_negativ", "ANZAHL PANELS Y=6", "ANZAHL PANELS Y=-4", "ganze Zahl ab 1"},
+        {"klappe_101", "KLAPPENTIEFE LINKS,RECHTS=24.00000 20.00000", "KLAPPENTIEFE LINKS,RECHTS=24 101", "von 0 bis 100"},
+        {"klappe_150", "KLAPPENTIEFE LINKS,RECHTS=22.00000 24.00000", "KLAPPENTIEFE LINKS,RECHTS=150 150", "von 0 bis 100"},
+        {"einstellwinkel_91", "EINSTELLWINKEL=2.00000", "EINSTELLWINKEL=91", "von -90 bis 90"},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        ASSERT_NE(original.find(f.alt), std::string::npos);
+        const std::size_t zeile = std::count(original.begin(), original.begin() + original.find(f.alt), '\n') + 1;
+        const fs::path p = SchreibeRoh(std::string(f.name) + ".vel", Utf8ZuCp1252(Ersetze(original, f.alt, f.neu)));
+        TSchalter schalter;
+        try {
+            SzeneLaden(p, schalter);
+            ADD_FAILURE() << "no error";
+        } catch (const EDatei& e) {
+            const std::string text = e.what();
+            EXPECT_EQ(e.Zeile(), static_cast<int>(zeile));
+            EXPECT_NE(text.find(f.neu), std::string::npos) << text;
+            EXPECT_NE(text.find(f.bereich), std::string::npos) << text;
+            EXPECT_NE(text.find("erwartet"), std::string::npos) << text;
+        }
+    }
+}
+
 TEST(Szenendatei, FehlendeDateiIstEinDateifehler)
 {
     TSchalter schalter;
