@@ -7,7 +7,7 @@ std::string DateiMeldung(const std::string& datei, int zeile, const std::string&
     std::string m = datei;
     if (zeile > 0) m += ", Zeile " + std::to_string(zeile);
     if (!zeilentext.empty()) m += ": \"" + zeilentext + "\"";
-    m += ": " + erwartet;
+    m += ": erwartet wird " + erwartet;
     return m;
 }
 }  // namespace

@@ -131,7 +131,7 @@ void SchreibeDateiAtomar(const std::filesystem::path& datei, std::string_view in
     temporaer += ".tmp~";
     {
         std::ofstream aus(temporaer, std::ios::binary | std::ios::trunc);
-        if (!aus) throw EDatei(datei.string(), 0, "", "einen beschreibbaren Ordner");
+        if (!aus) throw EDatei(datei.string(), 0, "", "ein beschreibbarer Ordner");
         aus.write(inhalt.data(), static_cast<std::streamsize>(inhalt.size()));
         aus.flush();
         if (!aus) {

@@ -2,7 +2,9 @@
 // that both the writer and the reader walk, so the two cannot drift apart.
 #include "model/Szenendatei.h"
 
+#include <algorithm>
 #include <charconv>
+#include <initializer_list>
 #include <concepts>
 #include <ctime>
 #include <tuple>
@@ -458,6 +460,35 @@ std::string Zeigbar(std::string_view zeile)
     return t;
 }
 
+// A line in its plain form: leading blanks, blanks before the first "=" and blanks after a block
+// marker removed, so hand-edited lines ("PROFILTIEFE = 0.2", indented keys, "[FLAECHE ENDE] ")
+// read as the program's own.
+std::string Schlicht(std::string_view zeile)
+{
+    constexpr std::string_view Leer = " \t";
+    const auto trimmen = [&](std::string_view t) {
+        const std::size_t a = t.find_first_not_of(Leer);
+        if (a == std::string_view::npos) return std::string_view{};
+        return t.substr(a, t.find_last_not_of(Leer) - a + 1);
+    };
+    const std::size_t anfang = zeile.find_first_not_of(Leer);
+    if (anfang == std::string_view::npos) return {};
+    zeile.remove_prefix(anfang);
+    if (zeile.starts_with('[')) return std::string(trimmen(zeile));
+    // The value keeps its blanks: a name may carry them, and numbers are split on blanks anyway.
+    const std::size_t gleich = zeile.find('=');
+    if (gleich == std::string_view::npos) return std::string(zeile);
+    return std::string(trimmen(zeile.substr(0, gleich))) + std::string(zeile.substr(gleich));
+}
+
+// The markers that open or end one of the scene's blocks.
+bool Blockmarke(std::string_view zeile)
+{
+    for (const std::string_view b : {"[FLUGZEUG", "[FLAECHE", "[SEGMENT", "[PROFIL", "[SCHALTER", "[EINSTELLUNGEN"})
+        if (zeile.starts_with(b)) return true;
+    return false;
+}
+
 class TSzenenleser {
 public:
     TSzenenleser(const std::filesystem::path& datei, const std::vector<std::string>& zeilen, const TSzenenAufbau& aufbau)
@@ -469,18 +500,18 @@ public:
     {
         bool flugzeugGelesen = false;
         while (i_ < zeilen_.size()) {
-            const std::string& z = zeilen_[i_++];
+            const std::string z = Schlicht(zeilen_[i_++]);
             if (z.starts_with("[FLUGZEUG")) {
                 LeseFlugzeug(flugzeug, schalter);
                 flugzeugGelesen = true;
             } else if (z.starts_with("[SCHALTER")) {
                 // Applied only when the block is complete: a broken block leaves the switches alone.
                 TSchalter neu = schalter;
-                Block("[SCHALTER ENDE]", [&](const std::string& zeile) { Schluesselzeile(zeile, [&](auto& v) { SchalterSchluessel(v, neu); }); });
+                Block("[SCHALTER ENDE]", {}, [&](const std::string& zeile) { Schluesselzeile(zeile, [&](auto& v) { SchalterSchluessel(v, neu); }); });
                 schalter = neu;
             } else if (z.starts_with("[EINSTELLUNGEN")) {
                 TSchalter neu = schalter;
-                Block("[EINSTELLUNGEN ENDE]", [&](const std::string& zeile) { Schluesselzeile(zeile, [&](auto& v) { EinstellungenSchluessel(v, neu); }); });
+                Block("[EINSTELLUNGEN ENDE]", {}, [&](const std::string& zeile) { Schluesselzeile(zeile, [&](auto& v) { EinstellungenSchluessel(v, neu); }); });
                 schalter.Splitterposition = neu.Splitterposition;
             }
         }
@@ -488,17 +519,30 @@ public:
     }
 
 private:
-    // Hands every line of the block just opened to `zeile`, up to its end marker; a file that
-    // ends first is an error naming the block's first line.
+    // Hands every line of the block just opened to `zeile`, in its plain form, up to its end
+    // marker. A file that ends first, or a block marker that does not belong here (another
+    // block's opening or end while this one is still open), is an error naming both lines:
+    // reading on would merge two blocks into one.
     template <class Fn>
-    void Block(std::string_view ende, Fn&& zeile)
+    void Block(std::string_view ende, std::initializer_list<std::string_view> unterbloecke, Fn&& zeile)
     {
-        const std::size_t kopf = i_ - 1;
+        Block(i_ - 1, ende, unterbloecke, zeile);
+    }
+
+    /// The same for a block whose opening line `kopf` lies further back than the last line read.
+    template <class Fn>
+    void Block(std::size_t kopf, std::string_view ende, std::initializer_list<std::string_view> unterbloecke, Fn&& zeile)
+    {
+        const auto offen = [&] {
+            return "die Endmarke \"" + std::string(ende) + "\" des Blocks aus Zeile " + std::to_string(kopf + 1);
+        };
         while (true) {
             if (i_ >= zeilen_.size())
                 throw EDatei(datei_, static_cast<int>(kopf + 1), Zeigbar(zeilen_[kopf]), "die Endmarke \"" + std::string(ende) + "\" des Blocks vor dem Dateiende");
-            const std::string& z = zeilen_[i_++];
+            const std::string z = Schlicht(zeilen_[i_++]);
             if (z == ende) return;
+            if (Blockmarke(z) && std::none_of(unterbloecke.begin(), unterbloecke.end(), [&](std::string_view u) { return z.starts_with(u); }))
+                throw EDatei(datei_, static_cast<int>(i_), Zeigbar(z), offen() + " vor dieser Zeile");
             zeile(z);
         }
     }
@@ -512,13 +556,13 @@ private:
         try {
             liste(leser);
         } catch (const EKonvertierung& e) {
-            throw EDatei(datei_, static_cast<int>(i_), Zeigbar(zeile), "nach \"" + std::string(leser.Schluessel()) + "\" wird " + e.Erwartet() + " erwartet");
+            throw EDatei(datei_, static_cast<int>(i_), Zeigbar(zeile), "nach \"" + std::string(leser.Schluessel()) + "\" " + e.Erwartet());
         }
     }
 
     void LeseFlugzeug(TFLUGZEUG& f, TSchalter& s)
     {
-        Block("[FLUGZEUG ENDE]", [&](const std::string& z) {
+        Block("[FLUGZEUG ENDE]", {"[FLAECHE"}, [&](const std::string& z) {
             if (z.starts_with("[FLAECHE")) {
                 auto flaeche = LeseFlaeche();
                 if (aufbau_.FlaecheBauen) aufbau_.FlaecheBauen(*flaeche);
@@ -532,7 +576,7 @@ private:
     std::unique_ptr<TFLAECHE> LeseFlaeche()
     {
         auto f = std::make_unique<TFLAECHE>(TFlaechenArt::Fluegel);
-        Block("[FLAECHE ENDE]", [&](const std::string& z) {
+        Block("[FLAECHE ENDE]", {"[SEGMENT", "[PROFIL]"}, [&](const std::string& z) {
             if (z.starts_with("[SEGMENT"))
                 f->Segmente.Add(LeseSegment());
             else if (z.starts_with("[PROFIL]"))
@@ -546,7 +590,7 @@ private:
     std::unique_ptr<TSEGMENT> LeseSegment()
     {
         auto s = std::make_unique<TSEGMENT>();
-        Block("[SEGMENT ENDE]", [&](const std::string& z) {
+        Block("[SEGMENT ENDE]", {"[PROFIL]"}, [&](const std::string& z) {
             if (z.starts_with("[PROFIL]"))
                 LeseProfil(*s->Segmentprofil);
             else
@@ -560,8 +604,9 @@ private:
     {
         p.ClearPunkte();
         p.Dateiname.clear();
+        const std::size_t kopf = i_ - 1;
         if (i_ < zeilen_.size() && zeilen_[i_].starts_with("PROFILDATEINAME=")) p.Dateiname = zeilen_[i_++].substr(16);
-        Block("[PROFIL ENDE]", [&](const std::string& z) {
+        Block(kopf, "[PROFIL ENDE]", {}, [&](const std::string& z) {
             if (!z.starts_with("PK")) return;
             if (p.Anzahl() >= TProfil::MaxPunkte)
                 throw EDatei(datei_, static_cast<int>(i_), Zeigbar(z), "höchstens " + std::to_string(TProfil::MaxPunkte) + " Punkte je Profil");

@@ -550,6 +550,58 @@ TEST(Szenendatei, WerteAusserhalbDerEingabegrenzenWerdenAbgewiesen)
     }
 }
 
+TEST(Szenendatei, VonHandBearbeiteteZeilenLesenWieDieEigenen)
+{
+    // Blanks around "=", indented keys and a blank after an end marker change nothing.
+    const std::string original = Cp1252ZuUtf8(Lies(AlleFelder));
+    std::string bearbeitet = Ersetze(original, "MASSE=0.04000", "   MASSE = 0.04000");
+    bearbeitet = Ersetze(bearbeitet, "SEGMENTBREITE=0.70000", "\tSEGMENTBREITE =0.70000");
+    bearbeitet = Ersetze(bearbeitet, "[FLAECHE ENDE]", "[FLAECHE ENDE] ");
+    TSchalter s1, s2;
+    const auto a = SzeneLaden(AlleFelder, s1);
+    const auto b = SzeneLaden(SchreibeRoh("bearbeitet.vel", Utf8ZuCp1252(bearbeitet)), s2);
+    const fs::path pa = Temporaer("a.vel"), pb = Temporaer("b.vel");
+    WriteScene(pa, *a, s1);
+    WriteScene(pb, *b, s2);
+    const auto ohneDatum = [](std::string t) { return t.substr(t.find("\r\n", t.find("\r\n") + 2)); };
+    EXPECT_EQ(ohneDatum(Lies(pa)), ohneDatum(Lies(pb)));
+}
+
+TEST(Szenendatei, FehlendeEndmarkeVerschmilztKeineBloecke)
+{
+    // A block opened while another is unfinished names both lines instead of merging the two.
+    const std::string original = Cp1252ZuUtf8(Lies(AlleFelder));
+    const auto zeileVon = [&](const std::string& text, std::size_t ab = 0) {
+        return static_cast<int>(std::count(original.begin(), original.begin() + original.find(text, ab), '\n') + 1);
+    };
+    const std::size_t segment0 = original.find("[SEGMENT0]");
+    const std::size_t segmentEnde = original.find("[SEGMENT ENDE]", segment0);
+    const std::size_t profil = original.find("[PROFIL]", segment0);
+    const std::size_t profilEnde = original.find("[PROFIL ENDE]", profil);
+    const struct {
+        const char* name;
+        std::string inhalt;
+        int zeile;
+        std::string enthalten;
+    } faelle[] = {
+        {"ohne_segment_ende", original.substr(0, segmentEnde) + original.substr(segmentEnde + 16), zeileVon("[SEGMENT1]") - 1,
+         "Zeile " + std::to_string(zeileVon("[SEGMENT0]"))},
+        {"ohne_profil_ende", original.substr(0, profilEnde) + original.substr(profilEnde + 15), zeileVon("[SEGMENT ENDE]", segment0) - 1,
+         "Zeile " + std::to_string(zeileVon("[PROFIL]", segment0))},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        TSchalter schalter;
+        try {
+            SzeneLaden(SchreibeRoh(std::string(f.name) + ".vel", Utf8ZuCp1252(f.inhalt)), schalter);
+            ADD_FAILURE() << "no error";
+        } catch (const EDatei& e) {
+            EXPECT_EQ(e.Zeile(), f.zeile) << e.what();
+            EXPECT_NE(std::string(e.what()).find(f.enthalten), std::string::npos) << e.what();
+        }
+    }
+}
+
 TEST(Szenendatei, FehlendeDateiIstEinDateifehler)
 {
     TSchalter schalter;
