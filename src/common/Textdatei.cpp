@@ -1,7 +1,12 @@
 // Code-page conversion, line splitting and atomic replacement of text files.
 #include "common/Textdatei.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <system_error>
@@ -125,24 +130,66 @@ std::vector<std::string> LeseTextzeilen(const std::filesystem::path& datei)
     return InZeilen(Cp1252ZuUtf8(LeseDateiRoh(datei)));
 }
 
+namespace {
+
+/// The file a save really replaces: the end of a chain of symbolic links, so that saving through a
+/// link updates what it points to and keeps the link.
+std::filesystem::path Speicherziel(const std::filesystem::path& datei)
+{
+    std::filesystem::path ziel = datei;
+    std::error_code fehler;
+    for (int tiefe = 0; tiefe < 40 && std::filesystem::is_symlink(ziel, fehler); ++tiefe) {
+        const std::filesystem::path verweis = std::filesystem::read_symlink(ziel, fehler);
+        if (fehler) break;
+        ziel = verweis.is_absolute() ? verweis : ziel.parent_path() / verweis;
+    }
+    return ziel;
+}
+
+/// Permissions of a new file: what the process's file-creation mask leaves of rw-rw-rw-.
+mode_t NeueDateirechte()
+{
+    const mode_t maske = ::umask(0);
+    ::umask(maske);
+    return 0666 & ~maske;
+}
+
+}  // namespace
+
 void SchreibeDateiAtomar(const std::filesystem::path& datei, std::string_view inhalt)
 {
-    std::filesystem::path temporaer = datei;
-    temporaer += ".tmp~";
-    {
-        std::ofstream aus(temporaer, std::ios::binary | std::ios::trunc);
-        if (!aus) throw EDatei(datei.string(), 0, "", "ein beschreibbarer Ordner");
-        aus.write(inhalt.data(), static_cast<std::streamsize>(inhalt.size()));
-        aus.flush();
-        if (!aus) {
-            aus.close();
-            std::error_code ignoriert;
-            std::filesystem::remove(temporaer, ignoriert);
-            throw EDatei(datei.string(), 0, "", "genug Platz zum Schreiben (Schreibfehler)");
-        }
+    const std::filesystem::path ziel = Speicherziel(datei);
+    // A fresh temporary name beside the target, created exclusively: nothing that already lies
+    // there (a file or a planted link) is ever opened or followed.
+    const std::filesystem::path ordner = ziel.parent_path().empty() ? std::filesystem::path(".") : ziel.parent_path();
+    std::string muster = (ordner / ("." + ziel.filename().string() + ".XXXXXX")).string();
+    const int fd = ::mkstemp(muster.data());
+    if (fd < 0) throw EDatei(datei.string(), 0, "", "ein beschreibbarer Ordner");
+    const std::filesystem::path temporaer = muster;
+    const auto verwerfen = [&](const std::string& erwartet) {
+        ::close(fd);
+        std::error_code ignoriert;
+        std::filesystem::remove(temporaer, ignoriert);
+        throw EDatei(datei.string(), 0, "", erwartet);
+    };
+    std::size_t geschrieben = 0;
+    while (geschrieben < inhalt.size()) {
+        const ssize_t n = ::write(fd, inhalt.data() + geschrieben, inhalt.size() - geschrieben);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) verwerfen("genug Platz zum Schreiben (Schreibfehler)");
+        geschrieben += static_cast<std::size_t>(n);
+    }
+    // The replaced file keeps its permissions; a new one gets the usual ones.
+    struct stat alt {};
+    const mode_t rechte = ::stat(ziel.c_str(), &alt) == 0 ? (alt.st_mode & 07777) : NeueDateirechte();
+    if (::fchmod(fd, rechte) != 0 || ::fsync(fd) != 0) verwerfen("genug Platz zum Schreiben (Schreibfehler)");
+    if (::close(fd) != 0) {
+        std::error_code ignoriert;
+        std::filesystem::remove(temporaer, ignoriert);
+        throw EDatei(datei.string(), 0, "", "genug Platz zum Schreiben (Schreibfehler)");
     }
     std::error_code fehler;
-    std::filesystem::rename(temporaer, datei, fehler);
+    std::filesystem::rename(temporaer, ziel, fehler);
     if (fehler) {
         std::error_code ignoriert;
         std::filesystem::remove(temporaer, ignoriert);
