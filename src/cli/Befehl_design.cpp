@@ -10,6 +10,7 @@
 #include "cli/Bericht.h"
 #include "cli/KonsolenHost.h"
 #include "cli/Rechenbefehl.h"
+#include "cli/Szenenzugriff.h"
 #include "control/Auslegungsberechnung.h"
 #include "geometry/Szenenaufbau.h"
 #include "model/Eingabegrenzen.h"
@@ -179,6 +180,12 @@ int Ausfuehren(const TDesignArgumente& a)
     TAuslegungsergebnis ergebnis;
     std::filesystem::path ergebnisdatei;
     TKonsolenHost host(a.rechnen.Still, a.rechnen.Sprache);
+    // The outputs are checked before the computation, so no result is computed only to be lost.
+    if (a.ausgabe) {
+        AusgabedateiPruefen(*a.ausgabe, {a.datei});
+        AusgabedateiPruefen(ErgebnisdateiName(*a.ausgabe), {a.datei});
+    }
+    if (a.transfer) AusgabeordnerPruefen(*a.transfer);
     szene = SzeneLadenUndAufbauen(a.datei, schalter, host);
     TFLUGZEUG& f = *szene->Flugzeug;
     if (a.ziel) f.Auslegungsnummer = *a.ziel;

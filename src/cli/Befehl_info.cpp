@@ -148,6 +148,7 @@ void RegistriereInfo(CLI::App& app, TLauf& lauf)
     befehl->callback([&lauf] {
         lauf = [] {
             TKonsolenHost host(true);
+            if (!gitter.empty()) AusgabedateiPruefen(gitter, {datei});
             const TGeladeneSzene g = LadeSzene(datei, host);
             TFLUGZEUG& flugzeug = *g.Szene->Flugzeug;
             Gesamtbezugswerte(flugzeug);

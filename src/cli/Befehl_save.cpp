@@ -15,6 +15,8 @@ void RegistriereSave(CLI::App& app, TLauf& lauf)
     befehl->callback([&lauf] {
         lauf = [] {
             TKonsolenHost host(true);
+            // Normalising a file in place is meant; only a target that is no file is refused.
+            AusgabedateiPruefen(aus, {});
             const TGeladeneSzene g = LadeSzene(ein, host);
             WriteScene(aus, *g.Szene, g.Schalter);
             return 0;

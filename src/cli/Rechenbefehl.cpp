@@ -1,12 +1,17 @@
 // Options, Ctrl-C handling and strip reports of the computing commands.
 #include "cli/Rechenbefehl.h"
 
+#include <algorithm>
+
 #include "cli/Bericht.h"
 #include "cli/KonsolenHost.h"
 #include "evaluation/TErgebnis.h"
 #include "model/T_FLAECHE.h"
 
 namespace {
+
+/// The largest --threads the command line takes.
+constexpr int HoechsteThreadzahl = 1024;
 
 // The stop request the SIGINT handler sets. Storing into a lock-free atomic is all a handler may
 // safely do; the computation notices the request at its next check.
@@ -23,8 +28,8 @@ extern "C" void BeiSigint(int)
 
 void RechenoptionenHinzufuegen(CLI::App& befehl, TRechenargumente& a)
 {
-    befehl.add_option("--threads", a.Threads, "Zahl der Rechenthreads (Vorgabe: Zahl der Prozessoren)")
-        ->check(CLI::PositiveNumber);
+    befehl.add_option("--threads", a.Threads, "Zahl der Rechenthreads, 0 = einer je Prozessor (Vorgabe)")
+        ->check(CLI::Range(0, HoechsteThreadzahl));
     befehl.add_flag("--no-multithread", a.KeinMultithread, "seriell aufbauen und direkt lösen");
     befehl.add_flag("--json", a.Json, "ein JSON-Objekt auf stdout");
     befehl.add_flag("--quiet", a.Still, "kein Fortschritt auf stderr");
@@ -35,13 +40,17 @@ TLoeserEinstellungen Loesereinstellungen(const TRechenargumente& a)
 {
     TLoeserEinstellungen e;
     e.Multithread = !a.KeinMultithread;
-    if (a.Threads > 0) e.Prozessorzahl = a.Threads;
+    // More workers than a few per processor only cost thread starts; the rows are shared anyway.
+    if (a.Threads > 0) e.Prozessorzahl = std::min(a.Threads, 4 * Prozessorzahl());
     return e;
 }
 
 TSigintStopp::TSigintStopp(std::atomic<bool>& stopp)
 {
     sigintStopp.store(&stopp);
+    // A program started with SIGINT ignored (a background job) keeps ignoring it.
+    sigaction(SIGINT, nullptr, &vorher_);
+    if (vorher_.sa_handler == SIG_IGN) return;
     struct sigaction aktion {};
     aktion.sa_handler = BeiSigint;
     sigemptyset(&aktion.sa_mask);

@@ -1,5 +1,7 @@
 // velion-cli: the headless front end over the core.
 #include <exception>
+#include <filesystem>
+#include <new>
 #include <iostream>
 
 #include "cli/Befehle.h"
@@ -20,13 +22,21 @@ int main(int argc, char** argv)
     } catch (const CLI::ParseError& e) {
         return app.exit(e) == 0 ? 0 : 2;
     }
+    // Exit codes: 0 done, 1 computation failed or stopped, 2 bad input (the user's to mend),
+    // 3 an internal fault (ours: a broken invariant, memory exhausted).
     try {
         return lauf ? lauf() : 0;
     } catch (const EVelionFehler& e) {
         std::cerr << "Fehler: " << e.what() << '\n';
         return 2;
-    } catch (const std::exception& e) {
-        std::cerr << "Fehler: " << e.what() << '\n';
+    } catch (const std::filesystem::filesystem_error& e) {
+        std::cerr << "Fehler: " << e.path1().string() << ": " << e.code().message() << '\n';
         return 2;
+    } catch (const std::bad_alloc&) {
+        std::cerr << "interner Fehler: zu wenig Speicher für diese Rechnung\n";
+        return 3;
+    } catch (const std::exception& e) {
+        std::cerr << "interner Fehler: " << e.what() << '\n';
+        return 3;
     }
 }

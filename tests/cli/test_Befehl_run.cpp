@@ -193,7 +193,7 @@ TEST_F(BefehlRun, BadInputEndsWithCodeTwo)
         {"run", datei.string(), "--wake", "halb"},
         {"run", datei.string(), "--alpha", "abc"},
         {"run", datei.string(), "--beta", "91"},
-        {"run", datei.string(), "--threads", "0"},
+        {"run", datei.string(), "--threads", "-1"},
         {"run", (ordner_ / "fehlt.vel").string()},
     };
     for (const auto& argumente : faelle) {
