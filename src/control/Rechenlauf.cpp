@@ -5,6 +5,7 @@
 #include <array>
 
 #include "common/Host.h"
+#include "common/Speicher.h"
 #include "evaluation/Ergebnispruefung.h"
 #include "evaluation/Gesamtbezugswerte.h"
 #include "evaluation/Kraefte.h"
@@ -41,6 +42,12 @@ public:
             host_.Fehlertext(FehlertextKeinePanels);
             Beenden();
             return FehlertextKeinePanels;
+        }
+        if (!SystemPasstInDenSpeicher(szene_.Panelliste.size())) {
+            // Refused before the block is allocated, instead of failing deep inside the allocation.
+            host_.Fehlertext(FehlertextZuVielePanels);
+            Beenden();
+            return FehlertextZuVielePanels;
         }
         // The system lives for this run only: its block is the largest thing a run holds.
         TGleichungssystem system(szene_.Panelliste, fz_.Anstroemrichtung);

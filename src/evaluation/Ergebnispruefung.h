@@ -11,6 +11,8 @@ class TFLUGZEUG;
 inline constexpr int FehlertextNichtEndlich = 50;
 /// Error text raised when the aircraft has no panel to compute.
 inline constexpr int FehlertextKeinePanels = 51;
+/// Error text raised when the lattice's equation system cannot fit into this machine's memory.
+inline constexpr int FehlertextZuVielePanels = 52;
 
 /// The first result of the last force evaluation that is not a finite number, named for the user
 /// ("CA", "Fläche 1, Streifen 3: Ca"); empty when all are finite. With `profilauswertung` the drag

@@ -247,6 +247,7 @@ const struct {
     {48, {KnopfOK}},  // the equation system has no usable solution
     {50, {KnopfOK}},  // a computation gave values that are no finite numbers
     {51, {KnopfOK}},  // the aircraft has no panel to compute
+    {52, {KnopfOK}},  // the equation system would not fit into memory
 };
 
 // Every output text the program builds into its output, by use (ranges may overlap).

@@ -69,3 +69,18 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<TFall>& p) { return std::string(p.param.name); });
 
 }  // namespace
+
+namespace {
+
+TEST(BeschaedigteSzenenGross, ZuGrosseGitterWerdenVorDemAufbauAbgewiesen)
+{
+    // ANZAHL PANELS Y=2147483647: refused at once, before a lattice of billions of panels is built.
+    const fs::path ordner = CliOrdner("beschaedigt_gross");
+    const TCliAufruf r =
+        StarteCli({"info", std::string(VELION_TESTDATA) + "/beschaedigt/panels_y_intmax.vel"}, ordner, "info");
+    EXPECT_EQ(r.Rueckgabe, 2);
+    EXPECT_NE(r.Fehler.find("Arbeitsspeicher"), std::string::npos) << r.Fehler;
+    EXPECT_TRUE(r.Aus.empty());
+}
+
+}  // namespace
