@@ -69,6 +69,40 @@ TKoordinate LiesPunktzeile(const std::string& datei, int zeilennummer, const std
     return p;
 }
 
+// The points in the program's order: from the trailing edge over the upper side to the nose and
+// back along the lower side. Two other layouts are recognised. One starts with the counts of the
+// upper and lower points ("61. 61.") and lists both sides from the nose to the trailing edge; the
+// other runs round the wrong way (lower side first), which would turn every thickness and camber
+// upside down.
+std::vector<TKoordinate> InUmlaufordnung(const std::string& datei, const std::vector<std::pair<int, TKoordinate>>& gelesen)
+{
+    std::vector<TKoordinate> punkte;
+    for (const auto& [zeile, p] : gelesen) punkte.push_back(p);
+    if (punkte.empty()) return punkte;
+    const TKoordinate kopf = punkte.front();
+    const bool anzahlen = kopf.X >= 2.0L && kopf.Z >= 2.0L && kopf.X == std::trunc(kopf.X) && kopf.Z == std::trunc(kopf.Z);
+    if (anzahlen) {
+        const std::size_t oben = static_cast<std::size_t>(kopf.X);
+        const std::size_t unten = static_cast<std::size_t>(kopf.Z);
+        if (oben + unten != punkte.size() - 1)
+            throw EDatei(datei, gelesen.front().first, RealToText(kopf.X, 0, 0, '.') + " " + RealToText(kopf.Z, 0, 0, '.'),
+                         "so viele Punktzeilen, wie die Zeile der Punktanzahlen nennt (" + std::to_string(oben + unten) +
+                             ", die Datei hat " + std::to_string(punkte.size() - 1) + ")");
+        std::vector<TKoordinate> umlauf(punkte.rend() - static_cast<std::ptrdiff_t>(oben) - 1, punkte.rend() - 1);
+        umlauf.insert(umlauf.end(), punkte.begin() + 1 + static_cast<std::ptrdiff_t>(oben), punkte.end());
+        punkte = std::move(umlauf);
+    }
+    // The shoelace area is positive for the upper side first (counter-clockwise with x aft, z up).
+    Extended flaeche = 0.0L;
+    for (std::size_t k = 0; k < punkte.size(); ++k) {
+        const TKoordinate& a = punkte[k];
+        const TKoordinate& b = punkte[(k + 1) % punkte.size()];
+        flaeche += a.X * b.Z - b.X * a.Z;
+    }
+    if (flaeche < 0.0L) std::reverse(punkte.begin(), punkte.end());
+    return punkte;
+}
+
 struct TPunktwert {
     Extended X;
     Extended Z;
@@ -169,9 +203,16 @@ void TProfil::LoadDat(const std::filesystem::path& datei)
                      "höchstens " + std::to_string(MaxPunkte) + " Punktzeilen (die Datei hat " + std::to_string(zeilen.size() - 1) + ")");
     }
 
-    std::vector<TKoordinate> punkte;
-    punkte.reserve(zeilen.size() - 1);
-    for (std::size_t i = 1; i < zeilen.size(); ++i) punkte.push_back(LiesPunktzeile(name, static_cast<int>(i) + 1, zeilen[i]));
+    // Blank lines (between the sections of some layouts, or at the end) carry nothing.
+    std::vector<std::pair<int, TKoordinate>> gelesen;
+    for (std::size_t i = 1; i < zeilen.size(); ++i)
+        if (zeilen[i].find_first_not_of(" \t") != std::string::npos)
+            gelesen.emplace_back(static_cast<int>(i) + 1, LiesPunktzeile(name, static_cast<int>(i) + 1, zeilen[i]));
+    std::vector<TKoordinate> punkte = InUmlaufordnung(name, gelesen);
+
+    // An exact repetition of a point (a doubled nose or trailing-edge line) is a panel of length 0.
+    punkte.erase(std::unique(punkte.begin(), punkte.end(), [](const TKoordinate& a, const TKoordinate& b) { return a.X == b.X && a.Z == b.Z; }),
+                 punkte.end());
 
     punkte_ = std::move(punkte);
     Panels2D.clear();

@@ -9,6 +9,7 @@
 
 #include "common/TestHilfe.h"
 #include "common/Fehler.h"
+#include "common/Zahlentext.h"
 #include "profile/T_Profil.h"
 
 namespace fs = std::filesystem;
@@ -284,8 +285,7 @@ TEST_F(ProfilDatei, BadFilesRaiseEDateiAndLeaveTheProfileUnchanged)
     } faelle[] = {
         {"three numbers", "Titel\r\n1 0\r\n0.5 0.04 0.1\r\n0 0\r\n", 3},
         {"one number", "Titel\r\n1 0\r\n0.5\r\n", 3},
-        {"blank line", "Titel\r\n1 0\r\n\r\n0 0\r\n", 3},
-        {"blank trailing line", "Titel\r\n1 0\r\n0 0\r\n\r\n", 4},
+        {"counts that do not match", "Titel\r\n3 3\r\n0 0\r\n1 0\r\n0 0\r\n1 0\r\n", 2},
         {"count line read as point", "Titel\r\n3\r\n1 0\r\n", 2},
         {"text instead of number", "Titel\r\n1 0\r\nx 0\r\n", 3},
         {"infinite coordinate", "Titel\r\n1 0\r\n+Inf 0\r\n", 3},
@@ -313,6 +313,53 @@ TEST_F(ProfilDatei, BadFilesRaiseEDateiAndLeaveTheProfileUnchanged)
         EXPECT_EQ(p.Titel, "Naca0010");
         EXPECT_EQ(p.Dateiname, "Naca0010.dat");
         EXPECT_EQ(p.Beiwert(TProfil::Dicke), 0.1L);
+    }
+}
+
+TEST_F(ProfilDatei, OtherLayoutsReadAsTheProgramsOwnOrder)
+{
+    // The example airfoil in the program's order (trailing edge, upper side, nose, lower side),
+    // and the same points as other tools and hands write them.
+    TProfil original;
+    original.LoadDat(fs::path(VELION_EXAMPLES) / "NACA-2412.dat");
+    std::vector<std::string> punkte;
+    for (int k = 0; k < original.Anzahl(); ++k)
+        punkte.push_back(RealToText(original.Punkt(k)->X, 0, 5, '.') + " " + RealToText(original.Punkt(k)->Z, 0, 5, '.'));
+    int nase = 0;
+    for (int k = 0; k < original.Anzahl(); ++k)
+        if (original.Punkt(k)->X < original.Punkt(nase)->X) nase = k;
+    const auto datei = [](const std::vector<std::string>& zeilen) {
+        std::string t = "NACA 2412\r\n";
+        for (const std::string& z : zeilen) t += z + "\r\n";
+        return t;
+    };
+    std::vector<std::string> umgekehrt(punkte.rbegin(), punkte.rend());
+    std::vector<std::string> doppelteNase = punkte;
+    doppelteNase.insert(doppelteNase.begin() + nase, punkte[static_cast<std::size_t>(nase)]);
+    std::vector<std::string> doppelteEndleiste = punkte;
+    doppelteEndleiste.insert(doppelteEndleiste.begin(), punkte.front());
+    // Counts first, then both sides from the nose to the trailing edge, a blank line between.
+    const std::size_t oben = static_cast<std::size_t>(nase) + 1;
+    std::vector<std::string> mitAnzahlen{std::to_string(oben) + ". " + std::to_string(punkte.size() - oben + 1) + ".", ""};
+    mitAnzahlen.insert(mitAnzahlen.end(), umgekehrt.end() - static_cast<std::ptrdiff_t>(oben), umgekehrt.end());
+    mitAnzahlen.emplace_back("");
+    mitAnzahlen.insert(mitAnzahlen.end(), punkte.begin() + nase, punkte.end());
+    std::vector<std::string> leerzeilen = punkte;
+    leerzeilen.insert(leerzeilen.begin() + 5, "   ");
+    leerzeilen.emplace_back("");
+    const struct {
+        const char* name;
+        std::vector<std::string> zeilen;
+    } faelle[] = {{"umgekehrt", umgekehrt},
+                  {"doppelte_nase", doppelteNase},
+                  {"doppelte_endleiste", doppelteEndleiste},
+                  {"mit_anzahlen", mitAnzahlen},
+                  {"leerzeilen", leerzeilen}};
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        TProfil p;
+        p.LoadDat(Schreibe(std::string(f.name) + ".dat", datei(f.zeilen)));
+        ErwarteGleicheKontur(p, original);
     }
 }
 
