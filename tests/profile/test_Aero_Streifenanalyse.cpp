@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 #include <vector>
 
 #include "AeroTestprofile.h"
@@ -88,9 +89,15 @@ TEST(AeroStreifenanalyse, SymmetricSectionHasMirroredLimits)
         EXPECT_TRUE(NaheL(e.XOben, e.XUnten, 1e-15L));
         EXPECT_EQ(e.BlaseOben, e.BlaseUnten);
     }
-    // Stall angle by hand: (12 pi / 100 + 0.5) ln 1e5 degrees.
+    // Stall angle by hand: (t pi / 100 + 0.5) ln 1e5 degrees with the thickness t of the levelled
+    // contour (a symmetric section has no zero-lift angle). The section's nominal 12 % would give
+    // 10.0967; the discretised contour is 11.985 % thick, which gives 10.0912.
+    const TAbrisswinkel w = Abrisswinkel(p, 1e5L);
+    EXPECT_GT(w.Dicke, 11.9L);
+    EXPECT_LT(w.Dicke, 12.0L);
     const TStreifenergebnis e = StreifenAnalyse(p, 0.0L, 0.0L, 1e5L, 0.0L, false);
-    EXPECT_TRUE(NaheL(e.AlfaMax, 10.0905L, 2e-3L));
+    EXPECT_TRUE(NaheL(e.AlfaMax, (w.Dicke * std::numbers::pi_v<Extended> / 100.0L + 0.5L) * std::log(1e5L), 1e-12L));
+    EXPECT_TRUE(NaheL(e.AlfaMax, 10.0912L, 1e-4L));
 }
 
 TEST(AeroStreifenanalyse, SeparationCreepsForwardWithIncidence)
