@@ -52,8 +52,9 @@ bool Endlich(const TVector& x)
 std::string PanelText(const TGleichungssystem& system, int i)
 {
     const TPAN& p = system.Panel(i);
-    return "Panel " + std::to_string(i + 1) + " (Fläche " + std::to_string(p.Flaeche + 1) + ", Streifen " +
-           std::to_string(p.Streifen + 1) + ", Spalte " + std::to_string(p.Spalte + 1) + ")";
+    // Counted from 0 like the surfaces and strips of info, run and the lattice table.
+    return "Panel " + std::to_string(i) + " (Fläche " + std::to_string(p.Flaeche) + ", Streifen " +
+           std::to_string(p.Streifen) + ", Spalte " + std::to_string(p.Spalte) + ")";
 }
 
 TLoesung NichtLoesbar(THost& host, int maximum, const std::string& grund)

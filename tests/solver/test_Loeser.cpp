@@ -283,6 +283,13 @@ TEST(Loeser, UnloesbaresSystemWirdGemeldet)
         EXPECT_EQ(LoeseDirekt(a.System, a.Host), TLoesung::Fehlgeschlagen);
         EXPECT_EQ(a.Host.Fehlertexte, std::vector<int>{FehlertextSystemNichtLoesbar});
         EXPECT_TRUE(a.Host.Flags.FehlertextGezeigt);
+        if (f.name == "Singulaer") {
+            // The panel is named as info and run count: surfaces, strips and columns from 0.
+            const auto& texte = a.Host.Statustexte;
+            EXPECT_TRUE(std::any_of(texte.begin(), texte.end(), [](const std::string& t) {
+                return t.find("Panel 1 (Fläche 0, Streifen 0, Spalte 1)") != std::string::npos;
+            })) << ::testing::PrintToString(texte);
+        }
         for (Extended g : a.Zirkulationen()) EXPECT_EQ(g, 100000.0L);
         // The iterative solver never hands on a non-finite iterate (the regular one it even solves).
         LoeseIterativ(a.System, a.Host, 1);
