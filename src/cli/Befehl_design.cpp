@@ -209,7 +209,7 @@ int Ausfuehren(const TDesignArgumente& a)
         for (int i = 0; i < f.Flaechen.Count(); ++i)
             FlaecheJson(*f.Flaechen.Get(i), bericht.Eintrag("Flaechen", "Fläche " + std::to_string(i)));
         AuslegungJson(ergebnis, host, bericht.Eintrag("Auslegung", "Auslegung"));
-        std::cout << bericht.Json().dump(2) << '\n';
+        std::cout << JsonText(bericht.Json()) << '\n';
     } else if (erfolg) {
         SeitenDrucken(f, host, std::cout);
     }

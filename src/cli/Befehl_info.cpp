@@ -156,7 +156,7 @@ void RegistriereInfo(CLI::App& app, TLauf& lauf)
             if (!gitter.empty()) SchreibeGitterdatei(gitter, flugzeug);
             const TBericht b = FlugzeugBericht(flugzeug);
             if (json)
-                std::cout << b.Json().dump(2) << '\n';
+                std::cout << JsonText(b.Json()) << '\n';
             else
                 b.Drucken(std::cout);
             return 0;

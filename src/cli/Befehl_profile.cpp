@@ -13,6 +13,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/Befehle.h"
+#include "cli/Bericht.h"
 #include "cli/KonsolenHost.h"
 #include "common/Fehler.h"
 #include "common/Zahlentext.h"
@@ -222,7 +223,7 @@ int ProfilBefehl(const TProfilOptionen& optionen)
         for (int i = 0; i < TProfil::AnzahlBeiwerte; ++i) werte[TProfil::Beiwertnamen[i]] = Zahl(beiwerte.Beiwert(i));
         j["Beiwerte"] = werte;
         j["Polare"] = PolareAlsJson(polare);
-        std::cout << j.dump(2) << '\n';
+        std::cout << JsonText(j) << '\n';
     } else {
         DruckeText(profil, pruefung, beiwerte, polare, optionen.Sprache);
     }

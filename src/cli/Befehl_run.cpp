@@ -174,7 +174,7 @@ int Ausfuehren(const TRunArgumente& a)
     case TLaufende::Fertig: break;
     }
     if (a.rechnen.Json) {
-        std::cout << bericht.Json().dump(2) << '\n';
+        std::cout << JsonText(bericht.Json()) << '\n';
         return 0;
     }
     bericht.Drucken(std::cout);

@@ -106,3 +106,5 @@ void TBericht::Drucken(std::ostream& aus, int tiefe) const
     for (const auto& [name, eintraege] : listen_)
         for (const TBericht& e : eintraege) e.Drucken(aus, tiefe + (titel_.empty() ? 0 : 1));
 }
+
+std::string JsonText(const nlohmann::json& j) { return j.dump(2, ' ', false, nlohmann::json::error_handler_t::replace); }

@@ -43,3 +43,7 @@ private:
     std::vector<TPosten> posten_;
     std::vector<std::pair<std::string, std::deque<TBericht>>> listen_;
 };
+
+/// A JSON object as text for stdout; bytes that are no UTF-8 (a file name in another code page)
+/// become U+FFFD instead of ending the program.
+std::string JsonText(const nlohmann::json& j);

@@ -125,9 +125,55 @@ std::vector<std::string> InZeilen(std::string_view text)
     return zeilen;
 }
 
+namespace {
+
+/// Whether `text` is well-formed UTF-8 (shortest forms, no surrogates, at most U+10FFFF).
+bool IstUtf8(std::string_view text)
+{
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto b = static_cast<unsigned char>(text[i]);
+        int folge = 0;
+        char32_t c = 0;
+        if (b < 0x80) {
+            ++i;
+            continue;
+        } else if (b >= 0xC2 && b <= 0xDF) {
+            folge = 1;
+            c = b & 0x1F;
+        } else if (b >= 0xE0 && b <= 0xEF) {
+            folge = 2;
+            c = b & 0x0F;
+        } else if (b >= 0xF0 && b <= 0xF4) {
+            folge = 3;
+            c = b & 0x07;
+        } else {
+            return false;
+        }
+        if (i + static_cast<std::size_t>(folge) >= text.size()) return false;
+        for (int k = 1; k <= folge; ++k) {
+            const auto f = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
+            if ((f & 0xC0) != 0x80) return false;
+            c = (c << 6) | (f & 0x3F);
+        }
+        if ((folge == 2 && (c < 0x800 || (c >= 0xD800 && c <= 0xDFFF))) || (folge == 3 && (c < 0x10000 || c > 0x10FFFF)))
+            return false;
+        i += static_cast<std::size_t>(folge) + 1;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string DateitextZuUtf8(std::string_view roh)
+{
+    if (roh.starts_with("\xEF\xBB\xBF") && IstUtf8(roh.substr(3))) return std::string(roh.substr(3));
+    return IstUtf8(roh) ? std::string(roh) : Cp1252ZuUtf8(roh);
+}
+
 std::vector<std::string> LeseTextzeilen(const std::filesystem::path& datei)
 {
-    return InZeilen(Cp1252ZuUtf8(LeseDateiRoh(datei)));
+    return InZeilen(DateitextZuUtf8(LeseDateiRoh(datei)));
 }
 
 namespace {

@@ -10,6 +10,10 @@
 /// Windows-1252 bytes to UTF-8.
 std::string Cp1252ZuUtf8(std::string_view text);
 
+/// The text of a file as UTF-8: a file that is valid UTF-8 (as editors of today write it) is taken
+/// as it is, without its byte-order mark; any other file is read as Windows-1252.
+std::string DateitextZuUtf8(std::string_view roh);
+
 /// UTF-8 to Windows-1252 bytes; characters the code page lacks become "?".
 std::string Utf8ZuCp1252(std::string_view text);
 

@@ -194,7 +194,7 @@ void TProfil::LoadDat(const std::filesystem::path& datei)
     if (IstBinaer(roh)) throw EDatei(name, 0, "", "eine Textdatei mit Profilkoordinaten (die Datei enthält Binärdaten)");
     std::string_view text = roh;
     if (text.back() == '\x1A') text.remove_suffix(1);
-    const std::vector<std::string> zeilen = InZeilen(Cp1252ZuUtf8(text));
+    const std::vector<std::string> zeilen = InZeilen(DateitextZuUtf8(text));
     if (zeilen.empty()) throw EDatei(name, 0, "", "eine Titelzeile und Punktzeilen (die Datei ist leer)");
     if (zeilen.size() < 2) throw EDatei(name, 1, Zeilenauszug(zeilen.front()), "Punktzeilen nach der Titelzeile");
     if (zeilen.size() - 1 > static_cast<std::size_t>(MaxPunkte)) {
