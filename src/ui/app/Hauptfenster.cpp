@@ -64,6 +64,7 @@ THauptfenster::THauptfenster(QWidget* parent) : QMainWindow(parent), Szene(std::
     auto* links = new QVBoxLayout;
     seiten_ = new QTabWidget(mitte);
     seiten_->setObjectName(QStringLiteral("Seiten"));
+    seiten_->setMinimumWidth(700);  // the segment's tab row shows all of its eight tabs
     seiten_->addTab(SeiteFlugzeug(), QStringLiteral("Flugzeug"));
     seiten_->addTab(SeiteFluegel(), QStringLiteral("Flügel"));
     seiten_->addTab(SeiteAuslegung(), QStringLiteral("Auslegungsberechnung"));
