@@ -1,0 +1,24 @@
+// Screen elements: lines "WINDOW.CONTROL.PROPERTY=value" that set the captions of the windows in
+// the current language. Names are matched without regard to case; unresolved lines are ignored.
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <string>
+#include <vector>
+
+class QObject;
+
+/// The object a path names, searched from the windows by object name (ignoring case); the last
+/// part of the path is returned in `eigenschaft`. Null when a name is not found.
+QObject* BildschirmelementFinden(const QString& pfad, const QList<QObject*>& fenster, QString& eigenschaft);
+
+/// Sets a text property (CAPTION, TEXT, HINT) of a control; false when the control has no such text.
+bool BildschirmelementSetzen(QObject* objekt, const QString& eigenschaft, const QString& wert);
+
+/// Applies every line in file order, so later lines win.
+void BildschirmelementeAnwenden(const std::vector<std::string>& zeilen, const QList<QObject*>& fenster);
+
+/// Lines for every control of `fenster` that shows text, in the file's grammar (the current captions).
+std::vector<std::string> BildschirmelementeAuflisten(const QList<QObject*>& fenster);

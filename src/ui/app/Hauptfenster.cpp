@@ -1,0 +1,770 @@
+// The main window: menus, pages, input fields and their commit into the model, status bar, the
+// design computation's buttons, loading and saving scenes and the close request.
+#include "ui/app/Hauptfenster.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "common/Fehler.h"
+#include "common/Zahlentext.h"
+#include "control/Auslegungsberechnung.h"
+#include "evaluation/Gesamtbezugswerte.h"
+#include "geometry/Flaechenbau.h"
+#include "geometry/Gitterbau.h"
+#include "geometry/Szenenaufbau.h"
+#include "model/Eingabegrenzen.h"
+#include "model/Modellbearbeitung.h"
+#include "model/Szenendatei.h"
+#include "ui/app/Bildschirmelemente.h"
+#include "ui/results/Ergebnisfenster.h"
+
+namespace {
+
+const QString Programmtitel = QStringLiteral("VELION  Vers. 01.215 25.01.2015");
+
+/// The field's value as the window writes it: 5 decimals, no width limit.
+std::string Zahl(Extended wert, char trennzeichen) { return RealToText(wert, 0, 5, trennzeichen); }
+
+/// Explains a button whose command is not in this build yet.
+const QString NochNicht = QStringLiteral("Dieser Befehl ist in dieser Version noch nicht verfügbar.");
+
+}  // namespace
+
+THauptfenster::THauptfenster(QWidget* parent) : QMainWindow(parent), Szene(std::make_unique<TSZENE>())
+{
+    setObjectName(QStringLiteral("Hauptfenster"));
+    Host.Elternfenster = this;
+    Host.BeiAktualisieren = [this] { Aktualisieren(); };
+    Host.BeiNeuZeichnen = [this] { NeuZeichnen(); };
+
+    MenuesAufbauen();
+
+    auto* mitte = new QWidget(this);
+    auto* zeilen = new QHBoxLayout(mitte);
+
+    auto* links = new QVBoxLayout;
+    seiten_ = new QTabWidget(mitte);
+    seiten_->setObjectName(QStringLiteral("Seiten"));
+    seiten_->setMinimumWidth(700);  // the segment's tab row shows all of its eight tabs
+    seiten_->addTab(SeiteFlugzeug(), QStringLiteral("Flugzeug"));
+    seiten_->addTab(SeiteFluegel(), QStringLiteral("Flügel"));
+    seiten_->addTab(SeiteAuslegung(), QStringLiteral("Auslegungsberechnung"));
+    seiten_->addTab(SeiteGesamtpolaren(), QStringLiteral("Gesamtpolaren berechnen"));
+    links->addWidget(seiten_, 1);
+    auto* unten = new QHBoxLayout;
+    for (auto [name, text] : {std::pair{"Undo", "Undo"}, std::pair{"Redo", "Redo"},
+                              std::pair{"Profilschnitt", "Profilschnitt"}, std::pair{"NPVerschieben", "NP verschieben"}})
+        unten->addWidget(SpaeterKnopf(QString::fromLatin1(name), QString::fromUtf8(text)));
+    links->addLayout(unten);
+    zeilen->addLayout(links, 0);
+
+    // The drawing areas belong to the drawing issue; their groups of controls are already here.
+    auto* teiler = new QSplitter(Qt::Horizontal, mitte);
+    teiler->setObjectName(QStringLiteral("Teiler"));
+    for (const char* name : {"2D", "3D"}) {
+        auto* gruppe = new QGroupBox(QString::fromLatin1(name), teiler);
+        gruppe->setObjectName(QStringLiteral("Gruppe") + QString::fromLatin1(name));
+        auto* l = new QVBoxLayout(gruppe);
+        auto* leer = new QLabel(QStringLiteral("Zeichnung folgt"), gruppe);
+        leer->setObjectName(QStringLiteral("Leer") + QString::fromLatin1(name));
+        leer->setAlignment(Qt::AlignCenter);
+        l->addWidget(leer);
+        teiler->addWidget(gruppe);
+    }
+    zeilen->addWidget(teiler, 1);
+    setCentralWidget(mitte);
+
+    auto* status = statusBar();
+    auto* laufzeit = new QLabel(status);
+    laufzeit->setObjectName(QStringLiteral("Laufzeit"));
+    auto* meldung = new QLabel(status);
+    meldung->setObjectName(QStringLiteral("Statusmeldung"));
+    auto* haupt = new QProgressBar(status);
+    haupt->setObjectName(QStringLiteral("Hauptbalken"));
+    auto* neben = new QProgressBar(status);
+    neben->setObjectName(QStringLiteral("Nebenbalken"));
+    for (QProgressBar* b : {haupt, neben}) {
+        b->setMaximumWidth(160);
+        b->setValue(0);
+    }
+    status->addWidget(laufzeit);
+    status->addWidget(meldung, 1);
+    status->addPermanentWidget(haupt);
+    status->addPermanentWidget(neben);
+    Host.Statusfeld = meldung;
+    Host.Hauptbalken = haupt;
+    Host.Nebenbalken = neben;
+
+    ergebnisfenster_ = new TErgebnisfenster(*this);
+
+    move(0, 0);
+    resize(1280, 800);
+    Host.Texte.SpracheLaden(Programmverzeichnis());
+    BildschirmelementeAnwenden();
+    Fenstertitel();
+    Aktualisieren();
+}
+
+THauptfenster::~THauptfenster() = default;
+
+char THauptfenster::Trennzeichen() const
+{
+    const QString punkt = QLocale().decimalPoint();
+    return punkt == QStringLiteral(",") ? ',' : '.';
+}
+
+void THauptfenster::MenuesAufbauen()
+{
+    auto aktion = [this](QMenu* menue, const char* name, const QString& text) {
+        QAction* a = menue->addAction(text);
+        a->setObjectName(QString::fromLatin1(name));
+        return a;
+    };
+    QMenu* datei = menuBar()->addMenu(QStringLiteral("Datei"));
+    datei->setObjectName(QStringLiteral("MenueDatei"));
+    connect(aktion(datei, "FlugzeugLaden", QStringLiteral("Flugzeug laden")), &QAction::triggered, this, [this] {
+        if (Geaendert) {
+            const int antwort = Host.Fehlertext(6);
+            if (antwort == KnopfABORT || (antwort == KnopfYES && !Speichern(false))) return;
+        }
+        const QString name = QFileDialog::getOpenFileName(this, QString(), QString::fromStdString(Szenenverzeichnis.string()),
+                                                           QStringLiteral("Flugszene (*.vel)"));
+        if (!name.isEmpty()) SzeneOeffnen(name.toStdString());
+    });
+    connect(aktion(datei, "FlugszeneSpeichern", QStringLiteral("Flugszene speichern")), &QAction::triggered, this,
+            [this] { Speichern(false); });
+    connect(aktion(datei, "FlugszeneSpeichernUnter", QStringLiteral("Flugszene speichern unter")), &QAction::triggered,
+            this, [this] { Speichern(true); });
+    for (auto [name, text] : {std::pair{"DxfExport", "DXF-Export"}, std::pair{"StlExport", "STL-Export"},
+                              std::pair{"AndereExporte", "Andere Exporte"}}) {
+        QAction* a = aktion(datei, name, QString::fromUtf8(text));
+        a->setEnabled(false);
+        a->setToolTip(NochNicht);
+    }
+    datei->addSeparator();
+    connect(aktion(datei, "ProgrammBeenden", QStringLiteral("Programm beenden")), &QAction::triggered, this,
+            &QWidget::close);
+
+    QMenu* einstellungen = menuBar()->addMenu(QStringLiteral("Einstellungen"));
+    einstellungen->setObjectName(QStringLiteral("MenueEinstellungen"));
+    for (auto [name, text] : {std::pair{"Verzeichnisse", "Verzeichnisse"}, std::pair{"Farbeinstellungen", "Farbeinstellungen"},
+                              std::pair{"AnzahlUndoFiles", "Anzahl Undo-Files"},
+                              std::pair{"MarkierungsbalkenKreuz", "Markierungsbalken als Kreuz"},
+                              std::pair{"ZoomInvertieren", "3D-Zoom invertieren"}}) {
+        QAction* a = aktion(einstellungen, name, QString::fromUtf8(text));
+        a->setEnabled(false);
+        a->setToolTip(NochNicht);
+    }
+
+    QMenu* sprachen = menuBar()->addMenu(QStringLiteral("Sprachen"));
+    sprachen->setObjectName(QStringLiteral("MenueSprachen"));
+    for (const char* sprache : {"DEUTSCH", "ENGLISH"}) {
+        QAction* a = sprachen->addAction(QString::fromLatin1(sprache));
+        a->setObjectName(QStringLiteral("Sprache") + QString::fromLatin1(sprache));
+        connect(a, &QAction::triggered, this, [this, a] { SpracheWaehlen(a->text()); });
+    }
+
+    QMenu* hilfe = menuBar()->addMenu(QStringLiteral("Hilfe"));
+    hilfe->setObjectName(QStringLiteral("MenueHilfe"));
+    for (auto [name, text] : {std::pair{"Hilfe", "Hilfe"}, std::pair{"Schnellhilfe", "Schnellhilfe"}}) {
+        QAction* a = aktion(hilfe, name, QString::fromUtf8(text));
+        a->setEnabled(false);
+        a->setToolTip(NochNicht);
+    }
+    connect(aktion(hilfe, "Info", QStringLiteral("Info")), &QAction::triggered, this, [this] {
+        QMessageBox::about(this, QStringLiteral("Info"), Programmtitel);
+    });
+}
+
+QPushButton* THauptfenster::Knopf(const QString& name, const QString& beschriftung)
+{
+    auto* k = new QPushButton(beschriftung, this);
+    k->setObjectName(name);
+    return k;
+}
+
+QPushButton* THauptfenster::SpaeterKnopf(const QString& name, const QString& beschriftung)
+{
+    QPushButton* k = Knopf(name, beschriftung);
+    k->setEnabled(false);
+    k->setToolTip(NochNicht);
+    return k;
+}
+
+QLineEdit* THauptfenster::Feld(QFormLayout* form, const QString& name, const QString& beschriftung,
+                               std::function<std::string(char)> lesen,
+                               std::function<bool(const std::string&)> uebernehmen, TNeuaufbau aufbau)
+{
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(name);
+    edit->setMinimumWidth(90);
+    auto* label = new QLabel(beschriftung, this);
+    label->setObjectName(QStringLiteral("L_") + name);
+    label->setBuddy(edit);
+    form->addRow(label, edit);
+    felder_.push_back({edit, std::move(lesen), std::move(uebernehmen), aufbau});
+    connect(edit, &QLineEdit::editingFinished, this, [this, edit] { Feldeingabe(edit); });
+    return edit;
+}
+
+std::pair<int, int> THauptfenster::AktuelleIndizes() const
+{
+    const TFLUGZEUG* f = Szene ? Szene->Flugzeug.get() : nullptr;
+    if (!f) return {-1, -1};
+    const TFLAECHE* fl = f->Flaechen.Get(f->AktuelleFlaeche);
+    if (!fl) return {-1, -1};
+    return {f->AktuelleFlaeche, fl->Segmente.Get(fl->AktuellesSegment) ? fl->AktuellesSegment : -1};
+}
+
+namespace {
+
+/// Accessors of the current objects, null when there is none.
+TFLUGZEUG* FlugzeugVon(TSZENE* szene) { return szene ? szene->Flugzeug.get() : nullptr; }
+TFLAECHE* FlaecheVon(TSZENE* szene)
+{
+    TFLUGZEUG* f = FlugzeugVon(szene);
+    return f ? f->Flaechen.Get(f->AktuelleFlaeche) : nullptr;
+}
+TSEGMENT* SegmentVon(TSZENE* szene)
+{
+    TFLAECHE* fl = FlaecheVon(szene);
+    return fl ? fl->Segmente.Get(fl->AktuellesSegment) : nullptr;
+}
+
+}  // namespace
+
+// The field makers below bind one model value: the reader and the checked store, both looking up
+// the current object anew, so the fields follow the selection.
+#define FELD_REAL(form, name, text, objekt, wert, regel, aufbau)                                              \
+    Feld(form, QStringLiteral(name), QStringLiteral(text),                                                     \
+         [this](char t) { auto* o = objekt(Szene.get()); return o ? Zahl(o->wert, t) : std::string(); },       \
+         [this](const std::string& s) {                                                                        \
+             auto* o = objekt(Szene.get());                                                                    \
+             return o && EingabeUebernehmen(Host, TEingabefeld::regel, s, o->wert);                            \
+         },                                                                                                    \
+         aufbau)
+#define FELD_GANZ(form, name, text, objekt, wert, regel, aufbau)                                              \
+    Feld(form, QStringLiteral(name), QStringLiteral(text),                                                     \
+         [this](char) { auto* o = objekt(Szene.get()); return o ? std::to_string(o->wert) : std::string(); }, \
+         [this](const std::string& s) {                                                                        \
+             auto* o = objekt(Szene.get());                                                                    \
+             return o && EingabeUebernehmen(Host, TEingabefeld::regel, s, o->wert);                            \
+         },                                                                                                    \
+         aufbau)
+#define FELD_TEXT(form, name, text, objekt, wert)                                                              \
+    Feld(form, QStringLiteral(name), QStringLiteral(text),                                                     \
+         [this](char) { auto* o = objekt(Szene.get()); return o ? o->wert : std::string(); },                 \
+         [this](const std::string& s) {                                                                        \
+             auto* o = objekt(Szene.get());                                                                    \
+             if (o) o->wert = s;                                                                               \
+             return o != nullptr;                                                                              \
+         },                                                                                                    \
+         TNeuaufbau::Keiner)
+
+namespace {
+
+QGroupBox* Gruppe(QWidget* eltern, const char* name, const QString& titel)
+{
+    auto* g = new QGroupBox(titel, eltern);
+    g->setObjectName(QString::fromLatin1(name));
+    return g;
+}
+
+QFormLayout* Formular(QWidget* w)
+{
+    auto* f = new QFormLayout(w);
+    f->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    return f;
+}
+
+/// A page of a tab row with a form on it.
+QFormLayout* Reiter(QTabWidget* reiter, const char* name, const QString& titel)
+{
+    auto* seite = new QWidget(reiter);
+    seite->setObjectName(QString::fromLatin1(name));
+    reiter->addTab(seite, titel);
+    return Formular(seite);
+}
+
+}  // namespace
+
+QWidget* THauptfenster::SeiteFlugzeug()
+{
+    auto* seite = new QWidget(this);
+    seite->setObjectName(QStringLiteral("SeiteFlugzeug"));
+    auto* l = new QVBoxLayout(seite);
+    QGroupBox* g = Gruppe(seite, "AktuellesFlugzeug", QStringLiteral("Aktuelles Flugzeug"));
+    QFormLayout* f = Formular(g);
+    FELD_TEXT(f, "Konstrukteur", "Name Konstrukteur", FlugzeugVon, Konstrukteur);
+    FELD_TEXT(f, "FlugzeugBezeichnung", "Bezeichnung Flugzeug", FlugzeugVon, Bezeichnung);
+    FELD_REAL(f, "AnsichtX", "Pos. X in m", FlugzeugVon, AnsichtPosition.x, Frei, TNeuaufbau::Keiner);
+    FELD_REAL(f, "AnsichtY", "Pos. Y in m", FlugzeugVon, AnsichtPosition.y, Frei, TNeuaufbau::Keiner);
+    FELD_REAL(f, "AnsichtZ", "Pos. Z in m", FlugzeugVon, AnsichtPosition.z, Frei, TNeuaufbau::Keiner);
+    FELD_REAL(f, "BetrachtungX", "Betrachtungswinkel X  in °", FlugzeugVon, Betrachtungswinkel.x, Frei, TNeuaufbau::Keiner);
+    FELD_REAL(f, "BetrachtungY", "Betrachtungswinkel Y  in °", FlugzeugVon, Betrachtungswinkel.y, Frei, TNeuaufbau::Keiner);
+    FELD_REAL(f, "ZusMassen", "zus. Massen in kg", FlugzeugVon, ZusaetzlicheMassen, Masse, TNeuaufbau::Masse);
+    auto* knoepfe = new QHBoxLayout;
+    knoepfe->addWidget(SpaeterKnopf(QStringLiteral("FlugzeugNeu"), QStringLiteral("Neu")));
+    knoepfe->addWidget(SpaeterKnopf(QStringLiteral("FlugzeugSkalierung"), QStringLiteral("Skalierung ")));
+    f->addRow(knoepfe);
+    l->addWidget(g);
+    l->addStretch(1);
+    return seite;
+}
+
+QWidget* THauptfenster::SeiteFluegel()
+{
+    auto* seite = new QWidget(this);
+    seite->setObjectName(QStringLiteral("SeiteFluegel"));
+    auto* l = new QVBoxLayout(seite);
+
+    QGroupBox* wurzel = Gruppe(seite, "Wurzel", QStringLiteral("Wurzel"));
+    auto* wl = new QVBoxLayout(wurzel);
+    auto* wahl = new QHBoxLayout;
+    auto* nrText = new QLabel(QStringLiteral("Nr."), wurzel);
+    nrText->setObjectName(QStringLiteral("L_Flaechennummer"));
+    flaechennummer_ = new QLineEdit(wurzel);
+    flaechennummer_->setObjectName(QStringLiteral("Flaechennummer"));
+    flaechennummer_->setMaximumWidth(40);
+    connect(flaechennummer_, &QLineEdit::editingFinished, this, [this] {
+        if (TFLUGZEUG* f = FlugzeugVon(Szene.get()))
+            if (IndexUebernehmen(flaechennummer_->text().toStdString(), f->Flaechen.Count(), f->AktuelleFlaeche)) {
+                Aktualisieren();
+                NeuZeichnen();
+            }
+    });
+    QPushButton* zurueck = Knopf(QStringLiteral("FlaecheZurueck"), QStringLiteral("<"));
+    QPushButton* vor = Knopf(QStringLiteral("FlaecheVor"), QStringLiteral(">"));
+    connect(zurueck, &QPushButton::clicked, this, [this] { FlaecheWaehlen(-1); });
+    connect(vor, &QPushButton::clicked, this, [this] { FlaecheWaehlen(1); });
+    wahl->addWidget(nrText);
+    wahl->addWidget(flaechennummer_);
+    wahl->addWidget(zurueck);
+    wahl->addWidget(vor);
+    for (auto [name, text] : {std::pair{"FlaecheNeu", "Neu"}, std::pair{"FlaecheLoeschen", "Löschen"},
+                              std::pair{"FlaecheKopie", "Kopie"}, std::pair{"FlaecheImport", "Import"}})
+        wahl->addWidget(SpaeterKnopf(QString::fromLatin1(name), QString::fromUtf8(text)));
+    wahl->addStretch(1);
+    wl->addLayout(wahl);
+
+    auto* wr = new QTabWidget(wurzel);
+    wr->setObjectName(QStringLiteral("WurzelReiter"));
+    QFormLayout* f = Reiter(wr, "WurzelBezMasse", QStringLiteral("Bez./Masse"));
+    FELD_TEXT(f, "FlaecheBezeichnung", "Bezeichnung des Flügels", FlaecheVon, Bezeichnung);
+    FELD_REAL(f, "FlaecheMasse", "Masse des Flügels in kg", FlaecheVon, Masse, Masse, TNeuaufbau::Masse);
+    f = Reiter(wr, "WurzelPos", QStringLiteral("Pos."));
+    FELD_REAL(f, "FlaecheX", "Pos. X in m", FlaecheVon, Position.x, Frei, TNeuaufbau::Gitter);
+    FELD_REAL(f, "FlaecheY", "Pos. Y in m", FlaecheVon, Position.y, Frei, TNeuaufbau::Gitter);
+    FELD_REAL(f, "FlaecheZ", "Pos. Z in m", FlaecheVon, Position.z, Frei, TNeuaufbau::Gitter);
+    f = Reiter(wr, "WurzelProfilTiefe", QStringLiteral("Profil / Tiefe"));
+    FELD_REAL(f, "WurzelTiefe", "Profiltiefe in m", FlaecheVon, Profiltiefe, Profiltiefe, TNeuaufbau::Flaeche);
+    Feld(f, QStringLiteral("WurzelBezugspunkt"), QStringLiteral("Bezugspunkt für Profiltiefe in %"),
+         [this](char t) { auto* o = FlaecheVon(Szene.get()); return o ? Zahl(o->BezugspunktProfiltiefe, t) : std::string(); },
+         [this](const std::string& s) { auto* o = FlaecheVon(Szene.get()); return o && BezugspunktProfiltiefeEingeben(Host, *o, s); },
+         TNeuaufbau::Flaeche);
+    auto* profil = new QHBoxLayout;
+    for (auto [name, text] : {std::pair{"WurzelProfilWaehlen", "Profil wählen"},
+                              std::pair{"WurzelProfilSpeichern", "Profil speichern unter"},
+                              std::pair{"WurzelInvertieren", "invertieren"}})
+        profil->addWidget(SpaeterKnopf(QString::fromLatin1(name), QString::fromUtf8(text)));
+    f->addRow(profil);
+    f = Reiter(wr, "WurzelPanels", QStringLiteral("Panels"));
+    FELD_GANZ(f, "PanelsX", "Anz. Panels X Skelettfläche", FlaecheVon, AnzahlPanelsX, AnzahlPanels, TNeuaufbau::Flaeche);
+    FELD_GANZ(f, "PanelsVolumen", "Anzahl Panels Volumendarstellung", FlaecheVon, AnzahlPanelsVolumendarstellung,
+              AnzahlPanelsVolumendarstellung, TNeuaufbau::Flaeche);
+    f = Reiter(wr, "WurzelWinkel", QStringLiteral("Winkel"));
+    FELD_REAL(f, "Einstellwinkel", "Einstellwinkel des Flügels in °", FlaecheVon, Einstellwinkel, Einstellwinkel,
+              TNeuaufbau::Flaeche);
+    FELD_REAL(f, "WurzelVerwindung", "Verwindungswinkel der Wurzel in °", FlaecheVon, Verwindungswinkel,
+              Verwindungswinkel, TNeuaufbau::Flaeche);
+    f = Reiter(wr, "WurzelEll", QStringLiteral("ell."));
+    f->addRow(SpaeterKnopf(QStringLiteral("Elliptisch"), QStringLiteral("Elliptische Fläche")));
+    wl->addWidget(wr);
+    l->addWidget(wurzel);
+
+    QGroupBox* haelfte = Gruppe(seite, "Fluegelhaelfte", QStringLiteral("Flügelhälfte"));
+    auto* hl = new QHBoxLayout(haelfte);
+    hl->addWidget(SpaeterKnopf(QStringLiteral("Spiegeln"), QStringLiteral("Spiegeln")));
+    hl->addWidget(SpaeterKnopf(QStringLiteral("HaelfteLoeschen"), QStringLiteral("Löschen")));
+    auto* immer = new QCheckBox(QStringLiteral("immer Spiegeln"), haelfte);
+    immer->setObjectName(QStringLiteral("ImmerSpiegeln"));
+    immer->setEnabled(false);
+    immer->setToolTip(NochNicht);
+    hl->addWidget(immer);
+    hl->addStretch(1);
+    l->addWidget(haelfte);
+
+    QGroupBox* segment = Gruppe(seite, "Segment", QStringLiteral("Segment"));
+    auto* sl = new QVBoxLayout(segment);
+    auto* swahl = new QHBoxLayout;
+    auto* snrText = new QLabel(QStringLiteral("Nr."), segment);
+    snrText->setObjectName(QStringLiteral("L_Segmentnummer"));
+    segmentnummer_ = new QLineEdit(segment);
+    segmentnummer_->setObjectName(QStringLiteral("Segmentnummer"));
+    segmentnummer_->setMaximumWidth(40);
+    connect(segmentnummer_, &QLineEdit::editingFinished, this, [this] {
+        if (TFLAECHE* fl = FlaecheVon(Szene.get()))
+            if (IndexUebernehmen(segmentnummer_->text().toStdString(), fl->Segmente.Count(), fl->AktuellesSegment)) {
+                Aktualisieren();
+                NeuZeichnen();
+            }
+    });
+    QPushButton* szurueck = Knopf(QStringLiteral("SegmentZurueck"), QStringLiteral("<"));
+    QPushButton* svor = Knopf(QStringLiteral("SegmentVor"), QStringLiteral(">"));
+    connect(szurueck, &QPushButton::clicked, this, [this] { SegmentWaehlen(-1); });
+    connect(svor, &QPushButton::clicked, this, [this] { SegmentWaehlen(1); });
+    swahl->addWidget(snrText);
+    swahl->addWidget(segmentnummer_);
+    swahl->addWidget(szurueck);
+    swahl->addWidget(svor);
+    for (auto [name, text] : {std::pair{"SegmentNeuL", "Neu L"}, std::pair{"SegmentNeuR", "Neu R"},
+                              std::pair{"SegmentLoeschen", "Löschen"}})
+        swahl->addWidget(SpaeterKnopf(QString::fromLatin1(name), QString::fromUtf8(text)));
+    swahl->addStretch(1);
+    sl->addLayout(swahl);
+
+    auto* sr = new QTabWidget(segment);
+    sr->setObjectName(QStringLiteral("SegmentReiter"));
+    f = Reiter(sr, "SegmentBreite", QStringLiteral("Breite"));
+    Feld(f, QStringLiteral("Segmentbreite"), QStringLiteral("Segmentbreite in m"),
+         [this](char t) { auto* o = SegmentVon(Szene.get()); return o ? Zahl(std::abs(o->Segmentbreite), t) : std::string(); },
+         [this](const std::string& s) { auto* o = SegmentVon(Szene.get()); return o && SegmentbreiteEingeben(Host, *o, s); },
+         TNeuaufbau::Flaeche);
+    f = Reiter(sr, "SegmentProfilTiefe", QStringLiteral("Profil / Tiefe"));
+    FELD_REAL(f, "SegmentTiefe", "Profiltiefe in m", SegmentVon, Profiltiefe, Profiltiefe, TNeuaufbau::Flaeche);
+    Feld(f, QStringLiteral("SegmentBezugspunkt"), QStringLiteral("Bezugspunkt für Profiltiefe in %"),
+         [this](char t) { auto* o = SegmentVon(Szene.get()); return o ? Zahl(o->BezugspunktProfiltiefe, t) : std::string(); },
+         [this](const std::string& s) { auto* o = FlaecheVon(Szene.get()); return o && BezugspunktProfiltiefeEingeben(Host, *o, s); },
+         TNeuaufbau::Flaeche);
+    auto* sprofil = new QHBoxLayout;
+    for (auto [name, text] : {std::pair{"SegmentProfilWaehlen", "Profil wählen"},
+                              std::pair{"StrakEinbauen", "Strak einbauen"},
+                              std::pair{"SegmentInvertieren", "invertieren"}})
+        sprofil->addWidget(SpaeterKnopf(QString::fromLatin1(name), QString::fromUtf8(text)));
+    f->addRow(sprofil);
+    f = Reiter(sr, "SegmentVForm", QStringLiteral("V-Form"));
+    FELD_REAL(f, "VWinkel", "V-Winkel in ° ", SegmentVon, VFormWinkel, Frei, TNeuaufbau::Flaeche);
+    f = Reiter(sr, "SegmentPfeilung", QStringLiteral("Pfeilung"));
+    FELD_REAL(f, "Pfeilwinkel", "Pfeilwinkel in °", SegmentVon, Pfeilwinkel, Pfeilwinkel, TNeuaufbau::Flaeche);
+    Feld(f, QStringLiteral("Bezugslinie"), QStringLiteral("Bezugslinie in %"),
+         [this](char t) { auto* o = SegmentVon(Szene.get()); return o ? Zahl(o->BezugspunktPfeilwinkel, t) : std::string(); },
+         [this](const std::string& s) { auto* o = FlaecheVon(Szene.get()); return o && BezugspunktPfeilwinkelEingeben(Host, *o, s); },
+         TNeuaufbau::Flaeche);
+    f = Reiter(sr, "SegmentVerwindung", QStringLiteral("Verwindung"));
+    FELD_REAL(f, "SegmentVerwindungswinkel", "Verwindung in °", SegmentVon, Verwindungswinkel, Verwindungswinkel,
+              TNeuaufbau::Flaeche);
+    f = Reiter(sr, "SegmentPanels", QStringLiteral("Panels"));
+    FELD_GANZ(f, "PanelsY", "Anz. Panels Y Skelettfläche", SegmentVon, AnzahlPanelsY, AnzahlPanels, TNeuaufbau::Flaeche);
+    f = Reiter(sr, "SegmentKlappen", QStringLiteral("Klappen"));
+    FELD_REAL(f, "KlappentiefeLinks", "Klappentiefe links in %", SegmentVon, KlappentiefeLinks, KlappentiefeLinks,
+              TNeuaufbau::Flaeche);
+    FELD_REAL(f, "KlappentiefeRechts", "Klappentiefe rechts in %", SegmentVon, KlappentiefeRechts, KlappentiefeRechts,
+              TNeuaufbau::Flaeche);
+    FELD_REAL(f, "Klappenwinkel", "Klappenwinkel in °", SegmentVon, Klappenausschlag, Klappenausschlag,
+              TNeuaufbau::Flaeche);
+    f = Reiter(sr, "SegmentSplitten", QStringLiteral("Splitten"));
+    f->addRow(SpaeterKnopf(QStringLiteral("Splitten"), QStringLiteral("Splitten 1/2")));
+    sl->addWidget(sr);
+    l->addWidget(segment);
+    l->addStretch(1);
+    return seite;
+}
+
+QWidget* THauptfenster::SeiteAuslegung()
+{
+    auto* seite = new QWidget(this);
+    seite->setObjectName(QStringLiteral("SeiteAuslegung"));
+    auto* l = new QVBoxLayout(seite);
+    QGroupBox* g = Gruppe(seite, "AuslegungStationaer", QStringLiteral("Auslegungsberechnung für den stationären Flug"));
+    QFormLayout* f = Formular(g);
+    FELD_REAL(f, "Anstellwinkel", "Anstellwinkel in °", FlugzeugVon, Anstellwinkel, Anstellwinkel, TNeuaufbau::Gitter);
+    FELD_REAL(f, "AuslegungsCa", "Auslegungs CA", FlugzeugVon, AuslegungsCa, AuslegungsCa, TNeuaufbau::Keiner);
+    FELD_REAL(f, "Stabilitaetsmass", "Stabilitätsmaß in % von lu", FlugzeugVon, Stabilitaetsmass, Stabilitaetsmass,
+              TNeuaufbau::Keiner);
+    FELD_REAL(f, "SchwerpunktX", "Schwerpunktlage X in m", FlugzeugVon, SchwerpunktX, Frei, TNeuaufbau::Keiner);
+    FELD_REAL(f, "FlugGeschwindigkeit", "Fluggeschwindigkeit in m/s", FlugzeugVon, FlugGeschwindigkeit,
+              FlugGeschwindigkeit, TNeuaufbau::Keiner);
+    FELD_REAL(f, "Schiebewinkel", "Schiebewinkel in °", FlugzeugVon, Schiebewinkel, Schiebewinkel, TNeuaufbau::Gitter);
+    Feld(f, QStringLiteral("Flughoehe"), QStringLiteral("Flughöhe in m"),
+         [this](char t) { auto* o = FlugzeugVon(Szene.get()); return o ? Zahl(o->Flughoehe, t) : std::string(); },
+         [this](const std::string& s) { auto* o = FlugzeugVon(Szene.get()); return o && FlughoeheEingeben(Host, *o, s); },
+         TNeuaufbau::Keiner);
+    FELD_GANZ(f, "MaxIteration", "Max. Iteration", FlugzeugVon, MaxIteration, MaxIteration, TNeuaufbau::Keiner);
+    auto* laufzeile = new QHBoxLayout;
+    start_ = Knopf(QStringLiteral("BerechnungStarten"), QStringLiteral("Berechnung starten"));
+    stopp_ = Knopf(QStringLiteral("BerechnungStopp"), QStringLiteral("Berechnung Stopp"));
+    stopp_->setEnabled(false);
+    QPushButton* werte = Knopf(QStringLiteral("BerechneteWerte"), QStringLiteral("Berechnete Werte"));
+    connect(start_, &QPushButton::clicked, this, &THauptfenster::BerechnungStarten);
+    connect(stopp_, &QPushButton::clicked, this, [this] { Host.Flags.Stoppanforderung = true; });
+    connect(werte, &QPushButton::clicked, this, [this] { ergebnisfenster_->Zeigen(); });
+    laufzeile->addWidget(start_);
+    laufzeile->addWidget(stopp_);
+    laufzeile->addWidget(werte);
+    f->addRow(laufzeile);
+    l->addWidget(g);
+
+    QGroupBox* w = Gruppe(seite, "Widerstandsberechnung", QStringLiteral("Einstellungen Widerstandsberechnung"));
+    QFormLayout* wf = Formular(w);
+    FELD_REAL(wf, "Interferenzwiderstand", "Interferenzwiderstand cw_int", FlugzeugVon, InterferenzWiderstand,
+              InterferenzWiderstand, TNeuaufbau::Keiner);
+    FELD_REAL(wf, "Rumpfquerschnitt", "Rumpfquerschnittfläche in m^2", FlugzeugVon, RumpfQuerschnittflaeche, Rumpf,
+              TNeuaufbau::Keiner);
+    FELD_REAL(wf, "RumpfWiderstand", "cw_Rumpf", FlugzeugVon, RumpfWiderstand, Rumpf, TNeuaufbau::Keiner);
+    Feld(wf, QStringLiteral("Luftdichte"), QStringLiteral("rho [kg/m^3]"),
+         [this](char t) { auto* o = FlugzeugVon(Szene.get()); return o ? Zahl(o->Luftdichte, t) : std::string(); },
+         [this](const std::string& s) { auto* o = FlugzeugVon(Szene.get()); return o && LuftdichteEingeben(Host, *o, s); },
+         TNeuaufbau::Keiner);
+    multithread_ = new QCheckBox(QStringLiteral("Multithread"), w);
+    multithread_->setObjectName(QStringLiteral("Multithread"));
+    multithread_->setChecked(true);
+    wasser_ = new QCheckBox(QStringLiteral("Wasser / Luft"), w);
+    wasser_->setObjectName(QStringLiteral("WasserLuft"));
+    connect(wasser_, &QCheckBox::clicked, this, [this](bool an) {
+        if (TFLUGZEUG* fz = FlugzeugVon(Szene.get())) {
+            WasserLuftSetzen(*fz, an);
+            Geaendert = true;
+            Host.SnapshotErstellen();
+            Aktualisieren();
+        }
+    });
+    wf->addRow(multithread_);
+    wf->addRow(wasser_);
+    l->addWidget(w);
+    l->addStretch(1);
+    return seite;
+}
+
+QWidget* THauptfenster::SeiteGesamtpolaren()
+{
+    auto* seite = new QWidget(this);
+    seite->setObjectName(QStringLiteral("SeiteGesamtpolaren"));
+    QFormLayout* f = Formular(seite);
+    FELD_GANZ(f, "AnzahlSchritte", "Anzahl Schritte", FlugzeugVon, GesamtpolarSchrittzahl, GesamtpolarSchrittzahl,
+              TNeuaufbau::Keiner);
+    auto* knoepfe = new QHBoxLayout;
+    for (auto [name, text] : {std::pair{"PolarStart", "Start"}, std::pair{"PolarStopp", "Stopp"},
+                              std::pair{"GesamtpolarenAnzeigen", "Gesamtpolaren anzeigen"}})
+        knoepfe->addWidget(SpaeterKnopf(QString::fromLatin1(name), QString::fromUtf8(text)));
+    f->addRow(knoepfe);
+    return seite;
+}
+
+#undef FELD_REAL
+#undef FELD_GANZ
+#undef FELD_TEXT
+
+bool THauptfenster::Feldeingabe(QLineEdit* feld)
+{
+    auto it = std::find_if(felder_.begin(), felder_.end(), [feld](const TFeld& f) { return f.Edit == feld; });
+    if (it == felder_.end() || !feld->isModified()) return false;
+    const std::string text = feld->text().toStdString();
+    if (!it->Uebernehmen(text)) {
+        // The model kept its value; the wrong text stays for the user to correct.
+        feld->setFocus();
+        return false;
+    }
+    feld->setModified(false);
+    TFLUGZEUG* fz = FlugzeugVon(Szene.get());
+    if (fz) {
+        switch (it->Aufbau) {
+        case TNeuaufbau::Flaeche:
+            if (TFLAECHE* fl = FlaecheVon(Szene.get())) BaueFlaeche(*fl, Host);
+            GitterAufbauen(*fz, Host.Flags);
+            break;
+        case TNeuaufbau::Gitter: GitterAufbauen(*fz, Host.Flags); break;
+        case TNeuaufbau::Masse: GesamtmasseBerechnen(*fz); break;
+        case TNeuaufbau::Keiner: break;
+        }
+    }
+    Geaendert = true;
+    Host.SnapshotErstellen();
+    Aktualisieren();
+    NeuZeichnen();
+    return true;
+}
+
+void THauptfenster::Aktualisieren()
+{
+    const char t = Trennzeichen();
+    for (const TFeld& f : felder_) {
+        const std::string text = f.Lesen(t);
+        f.Edit->setText(QString::fromStdString(text));
+        f.Edit->setModified(false);
+    }
+    const auto [flaeche, segment] = AktuelleIndizes();
+    flaechennummer_->setText(flaeche < 0 ? QString() : QString::number(flaeche));
+    segmentnummer_->setText(segment < 0 ? QString() : QString::number(segment));
+    if (ergebnisfenster_ && ergebnisfenster_->isVisible()) ergebnisfenster_->Aktualisieren();
+}
+
+void THauptfenster::NeuZeichnen()
+{
+    // The drawing areas come with the drawing issue; there is nothing to redraw yet.
+}
+
+void THauptfenster::Fenstertitel()
+{
+    QString titel = Programmtitel;
+    if (FlugzeugVon(Szene.get())) titel += QStringLiteral(", ") + QString::fromStdString(Szene->Name) + QStringLiteral(".vel");
+    setWindowTitle(titel);
+}
+
+void THauptfenster::FlaecheWaehlen(int schritt)
+{
+    TFLUGZEUG* f = FlugzeugVon(Szene.get());
+    if (!f || f->Flaechen.Count() == 0) return;
+    f->AktuelleFlaeche = std::clamp(f->AktuelleFlaeche + schritt, 0, f->Flaechen.Count() - 1);
+    Aktualisieren();
+    NeuZeichnen();
+}
+
+void THauptfenster::SegmentWaehlen(int schritt)
+{
+    TFLAECHE* fl = FlaecheVon(Szene.get());
+    if (!fl || fl->Segmente.Count() == 0) return;
+    fl->AktuellesSegment = std::clamp(fl->AktuellesSegment + schritt, 0, fl->Segmente.Count() - 1);
+    Aktualisieren();
+    NeuZeichnen();
+}
+
+bool THauptfenster::SzeneOeffnen(const std::filesystem::path& datei)
+{
+    try {
+        TSchalter schalter = Schalter;
+        std::unique_ptr<TSZENE> neu = SzeneLadenUndAufbauen(datei, schalter, Host);
+        Szene = std::move(neu);
+        Schalter = schalter;
+    } catch (const std::exception& e) {
+        QMessageBox::warning(this, QStringLiteral("VELION"), QString::fromUtf8(e.what()));
+        return false;
+    }
+    Host.Flags.ErgebnisseGueltig = false;
+    szenendatei_ = datei;
+    Szenenverzeichnis = datei.parent_path();
+    Host.SnapshotErstellen();
+    Geaendert = false;
+    Fenstertitel();
+    Aktualisieren();
+    NeuZeichnen();
+    return true;
+}
+
+bool THauptfenster::Speichern(bool unter)
+{
+    if (!FlugzeugVon(Szene.get())) return false;
+    std::filesystem::path ziel = szenendatei_;
+    if (unter || ziel.empty()) {
+        const QString name = QFileDialog::getSaveFileName(
+            this, QString(), QString::fromStdString((Szenenverzeichnis / (Szene->Name + ".vel")).string()),
+            QStringLiteral("Flugszene (*.vel)"));
+        if (name.isEmpty()) return false;
+        ziel = name.toStdString();
+        if (ziel.extension() != ".vel") ziel += ".vel";
+    }
+    try {
+        WriteScene(ziel, *Szene, Schalter);
+    } catch (const std::exception& e) {
+        QMessageBox::warning(this, QStringLiteral("VELION"), QString::fromUtf8(e.what()));
+        return false;
+    }
+    szenendatei_ = ziel;
+    Szenenverzeichnis = ziel.parent_path();
+    Szene->Name = SzenennameAusDatei(ziel);
+    Geaendert = false;
+    Fenstertitel();
+    return true;
+}
+
+void THauptfenster::BerechnungStarten()
+{
+    if (!FlugzeugVon(Szene.get()) || Host.Flags.RechnungLaeuft) return;
+    TAuslegungsoptionen optionen;
+    optionen.Rechnen.Loeser.Multithread = multithread_->isChecked();
+    optionen.Rechnen.Wasser = wasser_->isChecked();
+    start_->setEnabled(false);
+    stopp_->setEnabled(true);
+    Auslegungsberechnung(*Szene, Schalter, Host, optionen);
+    stopp_->setEnabled(false);
+    start_->setEnabled(true);
+    Host.Statustext({});
+    Aktualisieren();
+    NeuZeichnen();
+    if (schliessenNachRechnung_) {
+        schliessenNachRechnung_ = false;
+        close();
+    }
+}
+
+void THauptfenster::BildschirmelementeAnwenden()
+{
+    ::BildschirmelementeAnwenden(Host.Texte.Bildschirmelementzeilen, {this, ergebnisfenster_});
+}
+
+bool THauptfenster::SeiteZeigen(const QString& name)
+{
+    for (int i = 0; i < seiten_->count(); ++i)
+        if (seiten_->tabText(i).compare(name, Qt::CaseInsensitive) == 0 ||
+            seiten_->widget(i)->objectName().compare(name, Qt::CaseInsensitive) == 0) {
+            seiten_->setCurrentIndex(i);
+            return true;
+        }
+    return false;
+}
+
+void THauptfenster::SpracheWaehlen(const QString& sprache)
+{
+    QString name = sprache;
+    if (name.startsWith(QLatin1Char('&'))) name.remove(0, 1);
+    Host.Texte.EingestellteSprache = name.toUpper().toStdString();
+    if (!Host.Texte.SpracheLaden(Programmverzeichnis())) {
+        const auto zeilen = SprachordnerFehltMeldung(Host.Texte.EingestellteSprache, Programmdatei().string());
+        QString text;
+        for (const std::string& z : zeilen) text += QString::fromStdString(z) + QLatin1Char('\n');
+        QMessageBox::information(this, QStringLiteral("VELION"), text.trimmed());
+    }
+    BildschirmelementeAnwenden();
+    Fenstertitel();
+    Aktualisieren();
+    NeuZeichnen();
+}
+
+void THauptfenster::closeEvent(QCloseEvent* ereignis)
+{
+    // A running computation ends first: the request stops it at its next poll.
+    Host.Flags.Stoppanforderung = true;
+    if (Host.Flags.RechnungLaeuft) {
+        // The window closes once the stopped computation has returned.
+        schliessenNachRechnung_ = true;
+        ereignis->ignore();
+        return;
+    }
+    if (Geaendert) {
+        const int antwort = Host.Fehlertext(6);
+        if (antwort == KnopfABORT || (antwort == KnopfYES && !Speichern(false))) {
+            ereignis->ignore();
+            return;
+        }
+    }
+    ergebnisfenster_->close();
+    ereignis->accept();
+}

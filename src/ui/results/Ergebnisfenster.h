@@ -1,0 +1,31 @@
+// The window "Berechnete Werte": one tab for the aircraft and one per surface, the values as plain
+// text from the core's pages, and the result file.
+#pragma once
+
+#include <QDialog>
+
+class QTabBar;
+class QPlainTextEdit;
+class THauptfenster;
+
+class TErgebnisfenster : public QDialog {
+    Q_OBJECT
+public:
+    explicit TErgebnisfenster(THauptfenster& hauptfenster);
+
+    /// Opens the window: tab captions rebuilt, the aircraft tab selected, its text filled.
+    void Zeigen();
+    /// Rebuilds the text of the selected tab.
+    void Aktualisieren();
+    /// The text the window shows now (the tests read it).
+    QString Text() const;
+    QTabBar* Reiter() const { return reiter_; }
+    /// Writes the result file under `gewaehlt` (extension mended); false while results are not valid.
+    bool Speichern(const QString& gewaehlt);
+
+private:
+    THauptfenster& haupt_;
+    QTabBar* reiter_;
+    QPlainTextEdit* text_;
+    bool fuellt_ = false;
+};
