@@ -76,4 +76,13 @@ TEST_F(Textdatei, EinOrdnerAlsZielWirdNichtErsetzt)
     EXPECT_EQ(std::distance(fs::directory_iterator(ordner), fs::directory_iterator{}), 1);
 }
 
+TEST(Dateitext, Utf8BleibtUndWindows1252WirdUmgesetzt)
+{
+    EXPECT_EQ(DateitextZuUtf8("Fl\xC3\xBCgel"), "Flügel");              // UTF-8 as today's editors write it
+    EXPECT_EQ(DateitextZuUtf8("\xEF\xBB\xBF" "Fl\xC3\xBCgel"), "Flügel");  // with a byte-order mark
+    EXPECT_EQ(DateitextZuUtf8("Fl\xFCgel \x80"), "Flügel €");            // Windows-1252
+    EXPECT_EQ(DateitextZuUtf8("\xC3"), "Ã");                             // cut sequence: no UTF-8
+    EXPECT_EQ(DateitextZuUtf8("\xED\xA0\x80"), "í\xC2\xA0€");            // a surrogate is no UTF-8
+}
+
 }  // namespace
