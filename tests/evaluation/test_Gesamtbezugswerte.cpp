@@ -12,7 +12,7 @@
 
 namespace {
 
-/// A surface that carries only the reference values this Part reads.
+/// A surface that carries only the values the reference computation reads.
 std::unique_ptr<TFLAECHE> Flaeche(Extended horizontal, Extended wahr, Extended tiefe, Extended spannweite,
                                   Extended masse = 0.2L)
 {

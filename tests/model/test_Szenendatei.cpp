@@ -1,4 +1,4 @@
-// Scene file: every key lands in its field, files of other tools in the documented layout read the
+// Scene file: every key lands in its field, files of other tools in the same layout read the
 // same, the writer reproduces the layout byte for byte, and damaged files fail with their place.
 #include <gtest/gtest.h>
 
@@ -252,7 +252,7 @@ TEST(Szenendatei, DateienAndererWerkzeugeLesenGleich)
     }
 }
 
-TEST(Szenendatei, SchreiberErzeugtDasDokumentierteLayout)
+TEST(Szenendatei, SchreiberErzeugtDasEigeneLayout)
 {
     const TGelesen g = Lesen(AlleFelder);
     const fs::path neu = Temporaer("neu.vel");
