@@ -3,6 +3,7 @@
 // JSON object with every result field and strip slot; writes the result file and the transfer file
 // on request.
 #include <iostream>
+#include <limits>
 #include <optional>
 #include <string>
 
@@ -114,6 +115,11 @@ void FlugzeugJson(const TFLUGZEUG& f, TBericht& b)
         {"Schubkraft", f.Schubkraft},
     };
     for (const auto& [name, wert] : werte) Zahl(b, name, wert);
+    // Without the two extra runs of a design computation there is no robust value: null.
+    const TRobusterNeutralpunkt& r = f.NeutralpunktRobust;
+    const Extended fehlt = std::numeric_limits<Extended>::quiet_NaN();
+    Zahl(b, "NeutralpunktRobust", r.Gueltig ? r.Neutralpunkt : fehlt);
+    Zahl(b, "StabilitaetsmassRobust", r.Gueltig ? r.Stabilitaetsmass : fehlt);
     b.Vektor("Momentenbezugspunkt", "Momentenbezugspunkt", f.Momentenbezugspunkt);
     b.Vektor("Gesamtkraft", "Gesamtkraft", f.Gesamtkraft);
     b.Vektor("Anstroemrichtung", "Anstroemrichtung", f.Anstroemrichtung);
@@ -218,6 +224,7 @@ int Ausfuehren(const TDesignArgumente& a)
         if (!ergebnis.NichtEndlich.empty()) std::cerr << "Erster Wert ohne endliche Zahl: " << ergebnis.NichtEndlich << '\n';
         return 1;
     }
+    for (const std::string& zeile : NeutralpunktWarnung(f, host, '.')) std::cerr << zeile << '\n';
     if (!ergebnis.ZielErreicht)
         std::cerr << "Hinweis: Ziel nach " << ergebnis.Iterationsschritt
                   << " Iterationsschritten nicht auf 1e-6 erreicht; Ergebnis des letzten Laufs.\n";

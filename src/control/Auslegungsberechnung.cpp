@@ -15,6 +15,7 @@
 #include "evaluation/Ergebnispruefung.h"
 #include "evaluation/Flugleistungen.h"
 #include "evaluation/Gesamtbezugswerte.h"
+#include "evaluation/Nachlaufnaehe.h"
 #include "evaluation/Profilauswertung.h"
 #include "geometry/Gitterbau.h"
 #include "model/TSchalter.h"
@@ -69,6 +70,7 @@ public:
         f_.Momentenrichtung = {1, 1, 1};
         host_.NeuZeichnen();
         eingaben_ = AuslegungseingabenLesen(f_);
+        f_.NeutralpunktRobust = {};
 
         bool weiter = false;
         switch (f_.Auslegungsnummer) {
@@ -78,6 +80,7 @@ public:
         case ZielFlugGeschwindigkeit: weiter = ZielGeschwindigkeit(); break;
         default: weiter = ZielWinkel(eingaben_.Anstellwinkel); break;
         }
+        if (weiter && optionen_.RobusterNeutralpunkt) weiter = RobusterNeutralpunkt();
         if (weiter) Abschluss();
         return ergebnis_;
     }
@@ -93,23 +96,15 @@ private:
     /// design computation then ends through the abort path).
     bool Lauf(Extended a, TLaufpunkt* punkt = nullptr)
     {
-        f_.Anstellwinkel = a;
         if (!std::isfinite(a)) {
             // No lattice can be built at an undefined angle; the caller's angle test ends the
             // iteration as it would after such a run.
+            f_.Anstellwinkel = a;
             if (punkt) *punkt = {a, a, a};
             return true;
         }
-        const auto start = TUhr::now();
-        const int fehlertext = Rechenlauf(szene_, schalter_, optionen_.Rechnen, host_);
-        ergebnis_.SekundenLaeufe += std::chrono::duration<double>(TUhr::now() - start).count();
-        ++ergebnis_.Laeufe;
-        MomentenrichtungSetzen(f_);
-        if (host_.Flags.Stoppanforderung) {
-            ergebnis_.Ausgang = TAuslegungsausgang::Gestoppt;
-            AuslegungZuruecksetzen(f_, eingaben_, host_);
-            return false;
-        }
+        const int fehlertext = Rechnen(a);
+        if (Gestoppt()) return false;
         if (!host_.Flags.ErgebnisseGueltig) {
             // The run gave no results and has said why; iterating on the previous run's
             // coefficients would only look like progress.
@@ -119,6 +114,57 @@ private:
             return false;
         }
         if (punkt) *punkt = {f_.Anstellwinkel, f_.AuslegungsCa, f_.CmyNullpunkt};
+        return true;
+    }
+
+    /// One computation run at the angle a; returns the error text it raised (0 for none).
+    int Rechnen(Extended a)
+    {
+        f_.Anstellwinkel = a;
+        const auto start = TUhr::now();
+        const int fehlertext = Rechenlauf(szene_, schalter_, optionen_.Rechnen, host_);
+        ergebnis_.SekundenLaeufe += std::chrono::duration<double>(TUhr::now() - start).count();
+        ++ergebnis_.Laeufe;
+        MomentenrichtungSetzen(f_);
+        return fehlertext;
+    }
+
+    /// After a run: a stop request ends the design computation through the abort path.
+    bool Gestoppt()
+    {
+        if (!host_.Flags.Stoppanforderung) return false;
+        ergebnis_.Ausgang = TAuslegungsausgang::Gestoppt;
+        AuslegungZuruecksetzen(f_, eingaben_, host_);
+        return true;
+    }
+
+    /// The neutral point from two more runs at the final angle plus and minus 2°, then the final
+    /// run again, so that every result shown is that of the design angle. The extra runs change
+    /// nothing else; when one of them gives no result, the robust value stays unset.
+    bool RobusterNeutralpunkt()
+    {
+        const Extended a = f_.Anstellwinkel;
+        TLaufpunkt minus, plus;
+        bool gueltig = WinkelZulaessig(a - 2.0L) && WinkelZulaessig(a + 2.0L);
+        if (gueltig) {
+            Rechnen(a - 2.0L);
+            if (Gestoppt()) return false;
+            gueltig = host_.Flags.ErgebnisseGueltig;
+            minus = {a - 2.0L, f_.AuslegungsCa, f_.CmyNullpunkt};
+        }
+        if (gueltig) {
+            Rechnen(a + 2.0L);
+            if (Gestoppt()) return false;
+            gueltig = host_.Flags.ErgebnisseGueltig;
+            plus = {a + 2.0L, f_.AuslegungsCa, f_.CmyNullpunkt};
+        }
+        if (!Lauf(a)) return false;
+        TRobusterNeutralpunkt& r = f_.NeutralpunktRobust;
+        if (!gueltig) return true;
+        r.Neutralpunkt = NeutralpunktAusZweiLaeufen(f_.Bezugstiefe, minus.CA, minus.Cm, plus.CA, plus.Cm);
+        r.Stabilitaetsmass = StabilitaetsmassAus(r.Neutralpunkt, f_.SchwerpunktX, f_.Bezugstiefe);
+        r.Gueltig = std::isfinite(r.Neutralpunkt) && std::isfinite(r.Stabilitaetsmass);
+        if (NeutralpunktWeichtAb(f_)) r.Naehe = NaechsterNachlauf(f_);
         return true;
     }
 

@@ -18,6 +18,9 @@ struct TAuslegungsoptionen {
     TRechenoptionen Rechnen;
     /// Folder of "transfer.txt"; empty: no transfer file.
     std::filesystem::path Transferordner;
+    /// Three more runs after the target is met: at the final angle plus and minus 2° for the
+    /// robust neutral point, then at the final angle again.
+    bool RobusterNeutralpunkt = true;
 };
 
 enum class TAuslegungsausgang {

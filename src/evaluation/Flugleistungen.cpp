@@ -65,13 +65,20 @@ void Schubberechnung(TFLUGZEUG& f)
     f.Schubkraft = std::sin(f.Steigwinkel / GradProRad) * f.Gesamtmasse * ErdbeschleunigungSchub + f.Widerstand;
 }
 
+Extended NeutralpunktAusZweiLaeufen(Extended lu, Extended ca1, Extended cm1, Extended ca2, Extended cm2)
+{
+    return -(cm2 - cm1) / (ca2 - ca1) * lu;
+}
+
+Extended StabilitaetsmassAus(Extended xn, Extended xs, Extended lu) { return (xn - xs) / lu * 100.0L; }
+
 void Neutralpunktbestimmung(TFLUGZEUG& f, Extended ca1, Extended cm1, Extended a1, Extended ca2, Extended cm2,
                             Extended a2)
 {
     const Extended lu = f.Bezugstiefe;
-    f.Neutralpunkt = -(cm2 - cm1) / (ca2 - ca1) * lu;
+    f.Neutralpunkt = NeutralpunktAusZweiLaeufen(lu, ca1, cm1, ca2, cm2);
     f.Auftriebsanstiegswinkel = std::atan((ca2 - ca1) / (a2 - a1)) * GradProRad;
-    f.Stabilitaetsmass = (f.Neutralpunkt - f.SchwerpunktX) / lu * 100.0L;
+    f.Stabilitaetsmass = StabilitaetsmassAus(f.Neutralpunkt, f.SchwerpunktX, lu);
 }
 
 void MomentenrichtungSetzen(TFLUGZEUG& f)

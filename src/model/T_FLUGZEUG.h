@@ -35,6 +35,22 @@ enum TAuslegungsziel : int {
 
 inline constexpr int AnzahlKlappengruppen = 100;
 
+/// Where one surface's wake lines come closest to another surface's control points.
+struct TNachlaufnaehe {
+    int Nachlaufflaeche = -1;  ///< index of the surface whose wake passes; -1 for no pair
+    int Flaeche = -1;          ///< index of the surface whose control point it passes
+    Extended Abstand = 0.0L;   ///< [m]
+};
+
+/// The neutral point from runs at the final angle of attack plus and minus 2°: unlike a difference
+/// over a hundredth of a degree, it does not swing when a wake line passes close to a control point.
+struct TRobusterNeutralpunkt {
+    bool Gueltig = false;              ///< set by a design computation whose two extra runs succeeded
+    Extended Neutralpunkt = 0.0L;      ///< x [m]
+    Extended Stabilitaetsmass = 0.0L;  ///< [% of lu]
+    TNachlaufnaehe Naehe;              ///< the closest wake passage at the final angle
+};
+
 class TFLUGZEUG {
 public:
     TFLUGZEUG();
@@ -131,4 +147,6 @@ public:
     Extended Neutralpunkt = 0.0L;         ///< x of the neutral point [m]
     Extended Auftriebsanstiegswinkel = 0.0L;  ///< arctan of the lift slope per degree, in degrees
     Extended Flaechenbelastung = 0.0L;    ///< Gesamtmasse / FlaecheHorizontalGesamt [kg/m²]
+    /// Neutral point from a central difference of wider span, beside the specified one.
+    TRobusterNeutralpunkt NeutralpunktRobust;
 };

@@ -2,11 +2,13 @@
 #include "results/Werteausgabe.h"
 
 #include <cmath>
+#include <initializer_list>
 
 #include "common/Host.h"
 #include "common/Textdatei.h"
 #include "common/Zahlentext.h"
 #include "evaluation/Gesamtbezugswerte.h"
+#include "evaluation/Nachlaufnaehe.h"
 #include "evaluation/TErgebnis.h"
 #include "model/T_FLAECHE.h"
 #include "model/T_FLUGZEUG.h"
@@ -83,6 +85,18 @@ std::string Streifenzeile(const TFLAECHE& flaeche, int streifen, bool gueltig, c
         }
     }
     return zeile;
+}
+
+/// The text with %1, %2, ... replaced by the given words.
+std::string Einsetzen(std::string text, std::initializer_list<std::string> woerter)
+{
+    int nummer = 1;
+    for (const std::string& wort : woerter) {
+        const std::string marke = "%" + std::to_string(nummer++);
+        const auto stelle = text.find(marke);
+        if (stelle != std::string::npos) text.replace(stelle, marke.size(), wort);
+    }
+    return text;
 }
 
 }  // namespace
@@ -166,7 +180,33 @@ std::vector<std::string> FlugzeugText(TFLUGZEUG& f, const THost& host, char tren
     s.Ergebnis(74, f.MomentY, "Nm");
     s.Ergebnis(75, f.MomentZ, "Nm");
     s.Ergebnis(76, f.MomentX, "Nm");
+    const TRobusterNeutralpunkt& r = f.NeutralpunktRobust;
+    if (r.Gueltig) {
+        // After the specified values, so that every line before keeps its place.
+        s.Leer();
+        s.Ergebnis(350, r.Neutralpunkt, "m");
+        s.Text(351,
+               s.Zahl(r.Stabilitaetsmass) + "% = " + s.Zahl(r.Neutralpunkt - f.SchwerpunktX) + "m" + host.Ausgabetext(47),
+               true);
+        if (s.Gueltig())
+            for (std::string& zeile : NeutralpunktWarnung(f, host, trennzeichen)) s.Zeile(std::move(zeile));
+    }
     return s.Zeilen();
+}
+
+std::vector<std::string> NeutralpunktWarnung(const TFLUGZEUG& f, const THost& host, char trennzeichen)
+{
+    std::vector<std::string> zeilen;
+    if (!NeutralpunktWeichtAb(f)) return zeilen;
+    const TRobusterNeutralpunkt& r = f.NeutralpunktRobust;
+    const Extended prozent = std::fabs(r.Neutralpunkt - f.Neutralpunkt) / f.Bezugstiefe * 100.0L;
+    zeilen.push_back(Einsetzen(host.Ausgabetext(352), {RealToText(prozent, 0, 1, trennzeichen)}));
+    const TNachlaufnaehe& n = r.Naehe;
+    if (n.Nachlaufflaeche >= 0)
+        zeilen.push_back(Einsetzen(host.Ausgabetext(353), {Seitentitel(f, n.Nachlaufflaeche + 1, host),
+                                                           RealToText(n.Abstand * 1000.0L, 0, 1, trennzeichen),
+                                                           Seitentitel(f, n.Flaeche + 1, host)}));
+    return zeilen;
 }
 
 std::vector<std::string> FlaechenText(const TFLAECHE& fl, const THost& host, char trennzeichen)

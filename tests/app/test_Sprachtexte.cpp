@@ -270,6 +270,7 @@ const struct {
     {101, 115, "strip table and marker line"},
     {231, 232, "results window and exports"},
     {238, 238, "results window and exports"},
+    {350, 353, "robust neutral point and its warning"},
     {37, 38, "marker line of the 2D diagrams, polar plain text"},
     {81, 83, "marker line of the 2D diagrams"},
     {60, 64, "status words of the computation phases"},

@@ -60,6 +60,7 @@ protected:
 TEST_F(AuslegungTest, AngleTargetRunsTwiceThenEvaluatesAndWritesTheTransferFile)
 {
     F().Anstellwinkel = 2.0L;
+    optionen.RobusterNeutralpunkt = false;  // the target's own runs only
     const TAuslegungsergebnis e = Rechnen(ZielAnstellwinkel);
     EXPECT_EQ(e.Ausgang, TAuslegungsausgang::Erfolg);
     EXPECT_EQ(e.Laeufe, 2);
