@@ -6,12 +6,14 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "cli/Befehle.h"
 #include "cli/Bericht.h"
 #include "cli/KonsolenHost.h"
 #include "cli/Rechenbefehl.h"
 #include "cli/Szenenzugriff.h"
+#include "common/Fehler.h"
 #include "control/Auslegungsberechnung.h"
 #include "geometry/Szenenaufbau.h"
 #include "model/Eingabegrenzen.h"
@@ -206,7 +208,17 @@ int Ausfuehren(const TDesignArgumente& a)
         ergebnis = Auslegungsberechnung(*szene, schalter, host, optionen);
     }
     const bool erfolg = ergebnis.Ausgang == TAuslegungsausgang::Erfolg;
-    if (erfolg && a.ausgabe) ergebnisdatei = ErgebnisdateiSpeichern(f, host, *a.ausgabe);
+    // A write that fails at the very end (a full disk, a folder made read-only meanwhile) is
+    // reported after the results, which are printed all the same.
+    std::vector<std::string> schreibfehler;
+    if (!ergebnis.Transferfehler.empty()) schreibfehler.push_back(ergebnis.Transferfehler);
+    if (erfolg && a.ausgabe) {
+        try {
+            ergebnisdatei = ErgebnisdateiSpeichern(f, host, *a.ausgabe);
+        } catch (const EDatei& e) {
+            schreibfehler.push_back(e.what());
+        }
+    }
 
     if (a.rechnen.Json) {
         TBericht bericht;
@@ -232,7 +244,8 @@ int Ausfuehren(const TDesignArgumente& a)
         if (!ergebnisdatei.empty()) std::cerr << "Ergebnisdatei: " << ergebnisdatei.string() << '\n';
         if (!ergebnis.Transferdatei.empty()) std::cerr << "Transferdatei: " << ergebnis.Transferdatei.string() << '\n';
     }
-    return 0;
+    for (const std::string& fehler : schreibfehler) std::cerr << "Fehler: " << fehler << '\n';
+    return schreibfehler.empty() ? 0 : 2;
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "common/Fehler.h"
 #include "common/Host.h"
 #include "common/Textdatei.h"
 #include "common/Zahlentext.h"
@@ -333,8 +334,13 @@ private:
         host_.Flags.RechnungLaeuft = false;
         host_.Aktualisieren();
         host_.NeuZeichnen();
-        if (!optionen_.Transferordner.empty())
+        if (optionen_.Transferordner.empty()) return;
+        try {
             ergebnis_.Transferdatei = TransferDateiSchreiben(f_, optionen_.Transferordner);
+        } catch (const EDatei& e) {
+            // A full disk at the very end must not cost the computed results.
+            ergebnis_.Transferfehler = e.what();
+        }
     }
 
     TSZENE& szene_;

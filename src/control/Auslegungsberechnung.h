@@ -40,6 +40,8 @@ struct TAuslegungsergebnis {
     double SekundenLaeufe = 0.0;             ///< time spent in the computation runs
     double SekundenProfilauswertung = 0.0;   ///< time spent in the profile evaluation
     std::filesystem::path Transferdatei;     ///< the transfer file written, empty for none
+    /// Why the transfer file could not be written; the results of the computation stand.
+    std::string Transferfehler;
     std::string NichtEndlich;  ///< the first result that was no finite number, when that failed it
 };
 

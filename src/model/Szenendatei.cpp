@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <charconv>
-#include <initializer_list>
+#include <cmath>
 #include <concepts>
 #include <ctime>
+#include <initializer_list>
+#include <limits>
 #include <tuple>
 #include <type_traits>
 #include <vector>
@@ -18,6 +20,9 @@
 #include "profile/T_Profil.h"
 
 namespace {
+
+/// Marks a chord that no line of its block has set.
+const Extended KeineProfiltiefe = std::numeric_limits<Extended>::quiet_NaN();
 
 constexpr std::string_view Kennung = "VELION Vers. 01.215 25.01.2015";
 constexpr Extended KleinsteProfiltiefe = 0.00001L;
@@ -576,6 +581,8 @@ private:
     std::unique_ptr<TFLAECHE> LeseFlaeche()
     {
         auto f = std::make_unique<TFLAECHE>(TFlaechenArt::Fluegel);
+        const std::size_t kopf = i_ - 1;
+        f->Profiltiefe = KeineProfiltiefe;
         Block("[FLAECHE ENDE]", {"[SEGMENT", "[PROFIL]"}, [&](const std::string& z) {
             if (z.starts_with("[SEGMENT"))
                 f->Segmente.Add(LeseSegment());
@@ -584,19 +591,32 @@ private:
             else
                 Schluesselzeile(z, [&](auto& v) { FlaecheSchluessel(v, *f); });
         });
+        ProfiltiefeGesetzt(kopf, f->Profiltiefe);
         return f;
     }
 
     std::unique_ptr<TSEGMENT> LeseSegment()
     {
         auto s = std::make_unique<TSEGMENT>();
+        const std::size_t kopf = i_ - 1;
+        s->Profiltiefe = KeineProfiltiefe;
         Block("[SEGMENT ENDE]", {"[PROFIL]"}, [&](const std::string& z) {
             if (z.starts_with("[PROFIL]"))
                 LeseProfil(*s->Segmentprofil);
             else
                 Schluesselzeile(z, [&](auto& v) { SegmentSchluessel(v, *s); });
         });
+        ProfiltiefeGesetzt(kopf, s->Profiltiefe);
         return s;
+    }
+
+    /// A surface or segment needs its chord: without a "PROFILTIEFE=" line it would silently be
+    /// built with none, and a run would give a plausible but wrong lift.
+    void ProfiltiefeGesetzt(std::size_t kopf, Extended profiltiefe) const
+    {
+        if (std::isnan(profiltiefe))
+            throw EDatei(datei_, static_cast<int>(kopf + 1), Zeigbar(zeilen_[kopf]),
+                         "eine Zeile \"PROFILTIEFE=\" mit der Profiltiefe in diesem Block");
     }
 
     // A second profile block replaces the first rather than extending it.

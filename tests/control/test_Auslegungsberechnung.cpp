@@ -91,6 +91,19 @@ TEST_F(AuslegungTest, AngleTargetRunsTwiceThenEvaluatesAndWritesTheTransferFile)
     EXPECT_EQ(LeseDateiRoh(e.Transferdatei).find("\r\n"), zeilen[0].size());
 }
 
+TEST_F(AuslegungTest, AnUnwritableTransferFolderKeepsTheResults)
+{
+    optionen.Transferordner = ordner / "gibt_es_nicht";
+    F().Anstellwinkel = 2.0L;
+    const TAuslegungsergebnis e = Rechnen(ZielAnstellwinkel);
+    EXPECT_EQ(e.Ausgang, TAuslegungsausgang::Erfolg);
+    EXPECT_TRUE(host.Flags.ErgebnisseGueltig);
+    EXPECT_TRUE(host.Flags.ProfilauswertungGueltig);
+    EXPECT_TRUE(e.Transferdatei.empty());
+    EXPECT_NE(e.Transferfehler.find("gibt_es_nicht"), std::string::npos) << e.Transferfehler;
+    EXPECT_GT(F().CW, 0.0L);
+}
+
 TEST_F(AuslegungTest, LiftCoefficientTargetConverges)
 {
     F().AuslegungsCa = 0.5L;

@@ -376,7 +376,7 @@ TEST(Szenendatei, EinzelneLeseregeln)
         "GESAMTPOLARBERECHNUNG_EWD2=0 1,5 -2,5\r\n"
         "UNBEKANNTER SCHLUESSEL=42\r\n" +
         Flaechenblock("ART=fluegel\r\nVERTEILUNG=cos\r\nPROFILTIEFE=0.000001\r\n" + segment) +
-        Flaechenblock("ART=RUMPF\r\nBEZEICHNUNG= mit Rand \r\n"));
+        Flaechenblock("ART=RUMPF\r\nBEZEICHNUNG= mit Rand \r\nPROFILTIEFE=0.1\r\n"));
     TGelesen g;
     g.Schalter.Rotieren = false;  // no switch block: the switches stay as they were
     g.Schalter.Splitterposition = 123;
@@ -414,7 +414,7 @@ TEST(Szenendatei, EinzelneLeseregeln)
 
 TEST(Szenendatei, ProfilblockOhneDateinamenzeileBehaeltAllePunkte)
 {
-    const std::string text = Flugzeugblock(Flaechenblock("[PROFIL]\r\nPK0=1 0\r\nPK1=0 0\r\n[PROFIL ENDE]\r\n"));
+    const std::string text = Flugzeugblock(Flaechenblock("PROFILTIEFE=0.2\r\n[PROFIL]\r\nPK0=1 0\r\nPK1=0 0\r\n[PROFIL ENDE]\r\n"));
     const TGelesen g = Lesen(SchreibeRoh("ohne_name.vel", text));
     const TProfil& p = *g.Szene->Flugzeug->Flaechen.Get(0)->Wurzelprofil;
     EXPECT_EQ(p.Dateiname, "");
@@ -471,12 +471,17 @@ TEST(Szenendatei, DefekteDateienScheiternMitOrtUndGrund)
     const std::string keineZahl = Ersetze(original, "MASSE=0.04000", "MASSE=0,04 kg");
     const std::size_t masseZeile = std::count(original.begin(), original.begin() + original.find("MASSE=0.04000"), '\n') + 1;
     const std::size_t punktZeile = std::count(original.begin(), original.begin() + original.find("PK1=0.50000"), '\n') + 1;
+    // The fin's segment without its chord line.
+    const std::size_t finTiefe = original.find("PROFILTIEFE=", original.find("[SEGMENT0]", original.find("[FLAECHE1]")));
+    std::string ohneTiefe = original;
+    ohneTiefe.erase(finTiefe, original.find('\n', finTiefe) + 1 - finTiefe);
     constexpr char elf[] = "\x7F" "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x03\0>\0\x01\0\0\0\x10\x10\0\0\0\0\0\0@\0";
     const std::string binaer(elf, sizeof elf - 1);
     const TDefekt faelle[] = {
         {"abgeschnitten", abgeschnitten, static_cast<int>(finSegment), "[SEGMENT ENDE]", 1},
         {"keine_zahl", keineZahl, static_cast<int>(masseZeile), "MASSE=", 1},
         {"profilpunkt", Ersetze(original, "PK1=0.50000 0.06000", "PK1=0.5"), static_cast<int>(punktZeile), "PKn=x z", 0},
+        {"ohne_profiltiefe", ohneTiefe, static_cast<int>(finSegment), "PROFILTIEFE=", 1},
         {"leer", "", 0, "[FLUGZEUG]", 0},
         {"binaer", binaer, 0, "[FLUGZEUG]", 0},
         {"ohne_flugzeug", "[SCHALTER]\r\nROTIEREN=TRUE\r\n[SCHALTER ENDE]\r\n", 0, "[FLUGZEUG]", 0},
