@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/Aufrufsprache.h"
 #include "cli/Befehle.h"
 #include "cli/Bericht.h"
 #include "cli/KonsolenHost.h"
@@ -258,11 +259,11 @@ void RegistriereDesign(CLI::App& app, TLauf& lauf)
     befehl->add_option("--ziel", a.ziel,
                        "Auslegungsziel (statt dem der Szene): 1 Anstellwinkel, 2 Auslegungs-CA, 3 Stabilitätsmaß, "
                        "4 Schwerpunktlage, 5 Fluggeschwindigkeit")
-        ->check(CLI::Range(1, 5));
+        ->check(Ganzzahlbereich(1, 5));
     befehl->add_option("--wert", a.wert, "Wert des Auslegungsziels (statt dem der Szene)");
     befehl->add_option("--out", a.ausgabe, "Ergebnisdatei (.VelOut) schreiben");
     befehl->add_option("--transfer", a.transfer, "Ordner, in den transfer.txt geschrieben wird")
-        ->check(CLI::ExistingDirectory);
+        ->check(VorhandenerOrdner());
     RechenoptionenHinzufuegen(*befehl, a.rechnen);
     befehl->callback([&lauf] { lauf = [] { return Ausfuehren(a); }; });
 }

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "cli/Aufrufsprache.h"
 #include "cli/Befehle.h"
 #include "cli/Bericht.h"
 #include "cli/KonsolenHost.h"
@@ -196,7 +197,7 @@ void RegistriereRun(CLI::App& app, TLauf& lauf)
     befehl->add_option("--alpha", a.alpha, "Anstellwinkel in Grad (statt dem der Szene)")->check(WinkelPruefung);
     befehl->add_option("--beta", a.beta, "Schiebewinkel in Grad (statt dem der Szene)")->check(WinkelPruefung);
     befehl->add_option("--wake", a.nachlauf, "Nachlaufausrichtung (statt der Schalter der Szene)")
-        ->check(CLI::IsMember({"aus", "einzel", "komplett", "beide"}));
+        ->check(EinerVon({"aus", "einzel", "komplett", "beide"}));
     RechenoptionenHinzufuegen(*befehl, a.rechnen);
     befehl->callback([&lauf] { lauf = [] { return Ausfuehren(a); }; });
 }

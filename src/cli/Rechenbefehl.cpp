@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "cli/Aufrufsprache.h"
 #include "cli/Bericht.h"
 #include "cli/KonsolenHost.h"
 #include "evaluation/TErgebnis.h"
@@ -29,7 +30,7 @@ extern "C" void BeiSigint(int)
 void RechenoptionenHinzufuegen(CLI::App& befehl, TRechenargumente& a)
 {
     befehl.add_option("--threads", a.Threads, "Zahl der Rechenthreads, 0 = einer je Prozessor (Vorgabe)")
-        ->check(CLI::Range(0, HoechsteThreadzahl));
+        ->check(Ganzzahlbereich(0, HoechsteThreadzahl));
     befehl.add_flag("--no-multithread", a.KeinMultithread, "seriell aufbauen und direkt lösen");
     befehl.add_flag("--json", a.Json, "ein JSON-Objekt auf stdout");
     befehl.add_flag("--quiet", a.Still, "kein Fortschritt auf stderr");

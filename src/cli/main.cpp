@@ -4,12 +4,14 @@
 #include <new>
 #include <iostream>
 
+#include "cli/Aufrufsprache.h"
 #include "cli/Befehle.h"
 #include "common/Fehler.h"
 
 int main(int argc, char** argv)
 {
-    CLI::App app{"Velion: aerodynamic design of model aircraft"};
+    CLI::App app{"Velion: aerodynamische Auslegung von Modellflugzeugen"};
+    DeutscheAufrufsprache(app);
     app.require_subcommand(1);
     TLauf lauf;
     RegistriereInfo(app, lauf);
@@ -17,6 +19,7 @@ int main(int argc, char** argv)
     RegistriereProfile(app, lauf);
     RegistriereRun(app, lauf);
     RegistriereDesign(app, lauf);
+    BefehleBenennen(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
