@@ -192,6 +192,30 @@ TEST(Kraefte, StripsAddUpToTheSurface)
     EXPECT_TRUE(NaheL(fl.CA, szene->Flugzeug->AuslegungsCa, 1e-15L));
 }
 
+TEST(Kraefte, StripSlotsFollowTheirDefinitions)
+{
+    // Circulation is half of ca times the chord, the Reynolds number comes from the chord (not the
+    // strip width) at the speed that carries the weight, and a lifting strip is washed down: its
+    // induced angle, cwi / ca in degrees, is positive.
+    auto szene = testflugzeuge::Rechteckfluegel(1.0L, 0.2L, 4, 5, TVerteilung::Cos);
+    Rechne(*szene, 4.0L);
+    const TFLUGZEUG& fz = *szene->Flugzeug;
+    const TFLAECHE& fl = Flaeche(*szene, 0);
+    const Extended v = std::sqrt(2.0L * fz.Gesamtmasse * 9.8065L / fz.AuslegungsCa / 1.225L / fz.FlaecheHorizontalGesamt);
+    ASSERT_TRUE(NaheL(fz.FlugGeschwindigkeit, v, 1e-15L));
+    for (int j = 0; j < fl.Ergebnisraster.RowCount(); ++j) {
+        SCOPED_TRACE(j);
+        const Extended ca = Slot(fl, j, SlotCa), l = Slot(fl, j, SlotStreifentiefe);
+        ASSERT_GT(ca, 0.0L);
+        EXPECT_LT(Slot(fl, j, SlotStreifenbreite), 0.17L);  // narrower than the chord: the two differ
+        EXPECT_TRUE(NaheL(Slot(fl, j, SlotGamma), ca * l / 2.0L, 1e-15L));
+        EXPECT_TRUE(NaheL(Slot(fl, j, SlotRe), 0.2L * v * 69930.0L, 1e-14L));
+        EXPECT_GT(Slot(fl, j, SlotCwi), 0.0L);
+        EXPECT_GT(Slot(fl, j, SlotAi), 0.0L);
+        EXPECT_TRUE(NaheL(Slot(fl, j, SlotAi), Slot(fl, j, SlotCwi) / ca * 57.29577951308232L, 1e-15L));
+    }
+}
+
 TEST(Kraefte, FlatWingPitchesAboutItsLiftResultantOnlyThroughDrag)
 {
     // All force points of a flat wing lie at z = 0: about the lift resultant nothing pitches, and
