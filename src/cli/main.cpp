@@ -17,6 +17,7 @@ int main(int argc, char** argv)
     RegistriereProfile(app, lauf);
     RegistriereRun(app, lauf);
     RegistriereDesign(app, lauf);
+    RegistriereEdit(app, lauf);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
