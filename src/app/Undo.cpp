@@ -10,6 +10,7 @@
 #include "common/Fehler.h"
 #include "common/Host.h"
 #include "common/Textdatei.h"
+#include "common/Zahlentext.h"
 #include "model/T_Szene.h"
 
 namespace fs = std::filesystem;
@@ -146,4 +147,21 @@ void TUndo::UndoLeeren()
     for (int k = 1; k <= AnzahlUndoFiles; ++k) fs::remove(Snapshotdatei(k), fehler);
     position_ = 0;
     redo_ = false;
+}
+
+bool TUndo::AnzahlUndoFilesEingeben(THost& host, std::string_view text)
+{
+    int anzahl = 0;
+    try {
+        anzahl = TextToInt(text);
+    } catch (const EKonvertierung&) {
+        host.Fehlertext(23);
+        return false;
+    }
+    if (anzahl < 5) {
+        host.Fehlertext(22);
+        return false;
+    }
+    AnzahlUndoFiles = anzahl;
+    return true;
 }

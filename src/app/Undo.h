@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "model/Szenendatei.h"
 
@@ -44,6 +45,11 @@ public:
 
     /// Deletes every snapshot and starts the history afresh.
     void UndoLeeren();
+
+    /// The "Anzahl Undo-Files" dialog: a whole number of at least 5 becomes AnzahlUndoFiles; other
+    /// text raises error text 23, a smaller number error text 22, and nothing changes. Snapshots
+    /// already written stay.
+    bool AnzahlUndoFilesEingeben(THost& host, std::string_view text);
 
     /// The largest snapshot number kept; the dialog accepts 5 and more.
     int AnzahlUndoFiles = 50;

@@ -148,3 +148,21 @@ TEST(Undo, ASnapshotThatCannotBeWrittenLeavesModelAndHistoryIntact)
     ASSERT_TRUE(zurueck);
     EXPECT_EQ(zurueck->Flugzeug->Anstellwinkel, 1.0L);
 }
+
+TEST(Undo, TheUndoCountDialogAcceptsWholeNumbersFromFive)
+{
+    TTestordner ordner;
+    TUndo undo(ordner.Pfad());
+    const struct {
+        const char* text;
+        int fehlertext;  ///< 0: accepted
+        int danach;
+    } faelle[] = {{"5", 0, 5}, {" 120 ", 0, 120}, {"4", 22, 120}, {"-1", 22, 120}, {"7.5", 23, 120}, {"", 23, 120}};
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.text);
+        TAufzeichnenderHost host;
+        EXPECT_EQ(undo.AnzahlUndoFilesEingeben(host, fall.text), fall.fehlertext == 0);
+        EXPECT_EQ(host.Fehlertexte, fall.fehlertext == 0 ? std::vector<int>{} : std::vector<int>{fall.fehlertext});
+        EXPECT_EQ(undo.AnzahlUndoFiles, fall.danach);
+    }
+}
