@@ -41,6 +41,19 @@ std::unique_ptr<TSEGMENT> Spiegelkopie(const TSEGMENT& s)
     return k;
 }
 
+/// The first of the surfaces with the largest x (those far ahead of -10000 m only).
+const TFLAECHE* HintersteFlaeche(const TFLUGZEUG& fz)
+{
+    Extended xmax = -10000.0L;
+    const TFLAECHE* hinten = nullptr;
+    for (const auto& g : fz.Flaechen)
+        if (g->Position.x > xmax) {
+            xmax = g->Position.x;
+            hinten = g.get();
+        }
+    return hinten;
+}
+
 /// The current surface index back into range after a surface was removed (-1 when none is left).
 void FlaecheInBereich(TFLUGZEUG& fz)
 {
@@ -188,13 +201,7 @@ void Platzieren(TFLUGZEUG& fz, TFLAECHE& neu)
         neu.Position.z = 0.0L;
         return;
     }
-    Extended xmax = -10000.0L;
-    const TFLAECHE* hinten = nullptr;
-    for (const auto& g : fz.Flaechen)
-        if (g->Position.x > xmax) {
-            xmax = g->Position.x;
-            hinten = g.get();
-        }
+    const TFLAECHE* hinten = HintersteFlaeche(fz);
     if (!hinten) return;
     const T3Vektor p = hinten->Position;
     neu.Position.x = p.x + 0.2L;
@@ -227,15 +234,10 @@ bool FlaecheKopie(TBearbeitung& b)
     auto k = FlaecheKopieren(*q);
     BaueFlaeche(*k, b.Host);
     // The copy goes behind the rearmost of the existing surfaces.
-    Extended xmax = -10000.0L;
-    const TFLAECHE* hinten = nullptr;
-    for (const auto& g : b.Flugzeug.Flaechen)
-        if (g->Position.x > xmax) {
-            xmax = g->Position.x;
-            hinten = g.get();
-        }
-    k->Position.x = hinten->Position.x + 0.2L;
-    k->Position.z = hinten->Position.z + 0.1L;
+    if (const TFLAECHE* hinten = HintersteFlaeche(b.Flugzeug)) {
+        k->Position.x = hinten->Position.x + 0.2L;
+        k->Position.z = hinten->Position.z + 0.1L;
+    }
     b.Flugzeug.AktuelleFlaeche = b.Flugzeug.Flaechen.Add(std::move(k));
     Bearbeitungsende(b, nullptr, false);
     return true;

@@ -14,7 +14,7 @@
 #include "common/Zahlentext.h"
 #include "geometry/Flaechenbau.h"
 #include "geometry/Gitterbau.h"
-#include "geometry/Szenenaufbau.h"
+#include "model/Szenendatei.h"
 #include "model/T_Szene.h"
 #include "profile/T_Profil.h"
 
