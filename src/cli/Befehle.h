@@ -19,3 +19,5 @@ void RegistriereProfile(CLI::App& app, TLauf& lauf);
 void RegistriereRun(CLI::App& app, TLauf& lauf);
 /// velion-cli design SCENE.vel [--ziel N --wert X] [--out FILE.VelOut] [--transfer DIR] [--json]
 void RegistriereDesign(CLI::App& app, TLauf& lauf);
+/// velion-cli edit SCENE.vel --out OUT.vel OPERATION... (operations in the order given)
+void RegistriereEdit(CLI::App& app, TLauf& lauf);

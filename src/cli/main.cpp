@@ -19,6 +19,7 @@ int main(int argc, char** argv)
     RegistriereProfile(app, lauf);
     RegistriereRun(app, lauf);
     RegistriereDesign(app, lauf);
+    RegistriereEdit(app, lauf);
     BefehleBenennen(app);
     try {
         app.parse(argc, argv);

@@ -219,7 +219,7 @@ const struct {
     {8, {KnopfYES, KnopfNO}},              // delete segment?
     {9, {KnopfOK}},   // sweep outside -89..89
     {10, {KnopfOK}},  // panel count not a whole number above 0
-    {12, {KnopfYES, KnopfNO}},  // delete wing half? (also the elliptic surface's segment count)
+    {12, {KnopfYES, KnopfNO}},  // delete wing half?
     {13, {KnopfOK}},  // angle outside -45..45
     {14, {KnopfOK}},  // not a whole number
     {15, {KnopfOK}},  // wake elements, wake length, iterations not above 0
@@ -248,6 +248,8 @@ const struct {
     {50, {KnopfOK}},  // a computation gave values that are no finite numbers
     {51, {KnopfOK}},  // the aircraft has no panel to compute
     {52, {KnopfOK}},  // the equation system would not fit into memory
+    {60, {KnopfOK}},  // elliptic surface: segment count not a whole number above 0
+    {61, {KnopfOK}},  // an undo snapshot could not be written
 };
 
 // Every output text the program builds into its output, by use (ranges may overlap).
@@ -290,6 +292,7 @@ const struct {
     {153, 170, "profile checks and characteristic values"},
     {185, 228, "geometry export"},
     {230, 230, "geometry export"},
+    {300, 301, "settings file and program folder messages"},
 };
 
 std::set<int> Ausgabetextnummern()

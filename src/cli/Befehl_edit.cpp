@@ -1,0 +1,243 @@
+// velion-cli edit: the editing operations and the import in batch. The operations run in the order
+// given on the scene in memory; only when every one applied is the result written, atomically.
+#include <iostream>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "cli/Befehle.h"
+#include "cli/KonsolenHost.h"
+#include "cli/Szenenzugriff.h"
+#include "common/Fehler.h"
+#include "common/Zahlentext.h"
+#include "geometry/Flaechenbearbeitung.h"
+#include "geometry/Parameteraenderungen.h"
+#include "import/Import.h"
+#include "model/T_Szene.h"
+
+namespace {
+
+/// An operation that does not apply to this scene: named with its option, nothing is written.
+class ENichtAnwendbar : public EVelionFehler {
+public:
+    ENichtAnwendbar(const std::string& option, const std::string& wert, const std::string& grund)
+        : EVelionFehler(option + " " + wert + ": " + grund)
+    {
+    }
+};
+
+struct TEditOptionen {
+    std::string Ein, Aus, Sprache;
+    std::string Flaeche;                 ///< --flaeche for --skalieren: one surface instead of the aircraft
+    std::string Massen = "unveraendert";
+    std::vector<std::string> Ohne;       ///< the scaling window's check boxes left unticked
+    std::string Teilung = "hinterkante";
+};
+
+int Ganzzahl(const std::string& option, const std::string& text)
+{
+    try {
+        return TextToInt(text);
+    } catch (const EKonvertierung&) {
+        throw ENichtAnwendbar(option, text, "erwartet wird ein Index (ganze Zahl ab 0)");
+    }
+}
+
+Extended Zahl(const std::string& option, const std::string& text)
+{
+    try {
+        return TextToReal(text);
+    } catch (const EKonvertierung&) {
+        throw ENichtAnwendbar(option, text, "erwartet wird eine Zahl");
+    }
+}
+
+std::vector<std::string> Teile(const std::string& text, char trenner)
+{
+    std::vector<std::string> teile;
+    std::size_t a = 0;
+    for (;;) {
+        const std::size_t e = text.find(trenner, a);
+        teile.push_back(text.substr(a, e - a));
+        if (e == std::string::npos) return teile;
+        a = e + 1;
+    }
+}
+
+/// Makes surface `text` (and segment, "I:J") current; refuses indices outside the scene.
+TFLAECHE& Waehlen(TFLUGZEUG& fz, const std::string& option, const std::string& text, bool segmentNoetig, int* segment = nullptr)
+{
+    const std::vector<std::string> teile = Teile(text, ':');
+    if (teile.size() > 2 || (segmentNoetig && teile.size() != 2))
+        throw ENichtAnwendbar(option, text, segmentNoetig ? "erwartet wird FLAECHE:SEGMENT" : "erwartet wird FLAECHE oder FLAECHE:SEGMENT");
+    const int i = Ganzzahl(option, teile[0]);
+    if (i < 0 || i >= fz.Flaechen.Count())
+        throw ENichtAnwendbar(option, text,
+                              fz.Flaechen.Count() == 0 ? "das Flugzeug hat keine Fläche"
+                                                       : "keine solche Fläche (vorhanden: 0 bis " + std::to_string(fz.Flaechen.Count() - 1) + ")");
+    TFLAECHE& f = *fz.Flaechen.Get(i);
+    fz.AktuelleFlaeche = i;
+    if (teile.size() == 2) {
+        const int j = Ganzzahl(option, teile[1]);
+        if (j < 0 || j >= f.Segmente.Count())
+            throw ENichtAnwendbar(option, text, "keine solche Segmentnummer (Fläche " + std::to_string(i) + " hat die Segmente 0 bis " +
+                                                    std::to_string(f.Segmente.Count() - 1) + ")");
+        f.AktuellesSegment = j;
+        if (segment) *segment = j;
+    } else if (segment) {
+        *segment = -1;
+    }
+    return f;
+}
+
+TSkalierung Skalierwahl(const TEditOptionen& o)
+{
+    TSkalierung w;
+    w.Massen = o.Massen == "linear" ? TMassenregel::Linear : o.Massen == "quadratisch" ? TMassenregel::Quadratisch : TMassenregel::Unveraendert;
+    for (const std::string& aus : o.Ohne) {
+        if (aus == "profiltiefen") w.Profiltiefen = false;
+        if (aus == "segmentbreiten") w.Segmentbreiten = false;
+        if (aus == "position-x") w.PositionX = false;
+        if (aus == "position-y") w.PositionY = false;
+        if (aus == "position-z") w.PositionZ = false;
+        if (aus == "rumpfquerschnitt") w.Rumpfquerschnitt = false;
+        if (aus == "nachlauflaengen") w.Nachlauflaengen = false;
+    }
+    return w;
+}
+
+/// Runs one operation; returns a line for the report.
+std::string Ausfuehren(TBearbeitung& b, const TEditOptionen& o, const std::string& option, const std::string& wert)
+{
+    TFLUGZEUG& fz = b.Flugzeug;
+    const TTeilungstiefe teilung = o.Teilung == "linear" ? TTeilungstiefe::ProfiltiefeLinearHalten : TTeilungstiefe::HinterkanteGerade;
+    auto verweigert = [&](const std::string& grund) { return ENichtAnwendbar(option, wert, grund); };
+    if (option == "--skalieren") {
+        const Extended faktor = Zahl(option, wert);
+        if (!(faktor > 0.0L)) throw verweigert("der Faktor muss größer als 0 sein");
+        int flaeche = -1;
+        if (!o.Flaeche.empty()) {
+            Waehlen(fz, "--flaeche", o.Flaeche, false);
+            flaeche = fz.AktuelleFlaeche;
+        }
+        if (!Skalieren(b, faktor, Skalierwahl(o), flaeche)) throw verweigert("das Flugzeug hat keine Fläche");
+        return "skaliert mit " + wert + (flaeche < 0 ? " (Flugzeug)" : " (Fläche " + o.Flaeche + ")");
+    }
+    if (option == "--nullpunkt") {
+        const std::vector<std::string> d = Teile(wert, ',');
+        if (d.size() != 3) throw verweigert("erwartet wird DX,DY,DZ in m");
+        if (!Nullpunktverschiebung(b, {Zahl(option, d[0]), Zahl(option, d[1]), Zahl(option, d[2])}))
+            throw verweigert("das Flugzeug hat keine Fläche");
+        return "Nullpunkt verschoben um " + wert + " m";
+    }
+    if (option == "--spiegeln") {
+        int segment = -1;
+        TFLAECHE& f = Waehlen(fz, option, wert, false, &segment);
+        // Without a segment the right half is the original, as it is drawn and edited mostly.
+        if (segment < 0) f.AktuellesSegment = f.Segmente.Count() - 1;
+        if (!FlaecheSpiegeln(b)) throw verweigert("das Segment hat die Breite 0 (keine Seite zum Spiegeln)");
+        return "gespiegelt: Fläche " + std::to_string(fz.AktuelleFlaeche) + ", jetzt " + std::to_string(f.Segmente.Count()) + " Segmente";
+    }
+    if (option == "--kopieren") {
+        Waehlen(fz, option, wert, false);
+        FlaecheKopie(b);
+        return "kopiert: Fläche " + wert + " als Fläche " + std::to_string(fz.AktuelleFlaeche);
+    }
+    if (option == "--loeschen") {
+        Waehlen(fz, option, wert, false);
+        if (!FlaecheLoeschen(b)) throw verweigert("die Fläche wurde nicht gelöscht");
+        return "gelöscht: Fläche " + wert;
+    }
+    if (option == "--teilen") {
+        Waehlen(fz, option, wert, true);
+        if (!SegmentSplitten(b, 0.5L, teilung)) throw verweigert("ein Segment der Breite 0 lässt sich nicht teilen");
+        return "geteilt: Segment " + wert;
+    }
+    if (option == "--ellipse") {
+        const int vorher = fz.Flaechen.Count();
+        if (!ElliptischeFlaeche(b, wert)) throw verweigert("erwartet wird eine ganze Zahl von Segmenten je Seite, größer als 0");
+        return "elliptische Fläche " + std::to_string(vorher) + " mit " + wert + " Segmenten je Seite";
+    }
+    if (option == "--panels-auto") {
+        int segment = -1;
+        TFLAECHE& f = Waehlen(fz, option, wert, false, &segment);
+        const int von = segment < 0 ? 0 : segment;
+        const int bis = segment < 0 ? f.Segmente.Count() - 1 : segment;
+        for (int j = von; j <= bis; ++j) {
+            f.AktuellesSegment = j;
+            if (!Panelautomatik(b)) throw verweigert("Segment " + std::to_string(j) + " hat die Breite 0");
+        }
+        return "Panelautomatik: Fläche " + wert;
+    }
+    if (option == "--import") {
+        if (ImportformatAusDatei(wert) == TImportformat::Unbekannt)
+            throw verweigert("erwartet wird eine Datei .vel, .Tt4, .Tx4 oder .FLG");
+        const int n = Importieren(b, wert);
+        return "importiert: " + std::to_string(n) + " Fläche(n) aus " + wert;
+    }
+    throw EVelionFehler("unbekannte Operation " + option);
+}
+
+const char* const Operationen[][3] = {
+    {"--skalieren", "FAKTOR", "Flugzeug (oder mit --flaeche eine Fläche) skalieren"},
+    {"--nullpunkt", "DX,DY,DZ", "alle Flächen gegen den Nullpunkt verschieben [m]"},
+    {"--spiegeln", "FLAECHE[:SEGMENT]", "die Seite des Segments (Vorgabe: rechte Hälfte) auf die andere spiegeln"},
+    {"--kopieren", "FLAECHE", "Fläche kopieren"},
+    {"--loeschen", "FLAECHE", "Fläche löschen"},
+    {"--teilen", "FLAECHE:SEGMENT", "Segment in der Mitte teilen"},
+    {"--ellipse", "N", "elliptische Fläche mit N Segmenten je Seite anhängen"},
+    {"--panels-auto", "FLAECHE[:SEGMENT]", "Panelautomatik für ein Segment oder alle Segmente der Fläche"},
+    {"--import", "DATEI", "Flächen aus .vel, .Tt4, .Tx4 oder .FLG anhängen"},
+};
+
+}  // namespace
+
+void RegistriereEdit(CLI::App& app, TLauf& lauf)
+{
+    static TEditOptionen o;
+    CLI::App* befehl = app.add_subcommand("edit", "Bearbeitungsoperationen und Import, der Reihe nach; schreibt das Ergebnis");
+    befehl->add_option("SZENE", o.Ein, "Szenendatei (.vel)")->required();
+    befehl->add_option("--out", o.Aus, "neue Szenendatei (ersetzt eine vorhandene erst, wenn alles gelang)")->required()->type_name("DATEI");
+    for (const auto& op : Operationen)
+        befehl->add_option(op[0])->description(op[2])->type_name(op[1])->expected(1)->take_all();
+    befehl->add_option("--flaeche", o.Flaeche, "--skalieren wirkt nur auf diese Fläche (ohne Positionen)")->type_name("I");
+    befehl->add_option("--massen", o.Massen, "Massen beim Skalieren: unveraendert, linear oder quadratisch")
+        ->check(CLI::IsMember({"unveraendert", "linear", "quadratisch"}));
+    befehl->add_option("--ohne", o.Ohne, "beim Skalieren nicht ändern (mehrfach): profiltiefen, segmentbreiten, position-x, position-y, position-z, rumpfquerschnitt, nachlauflaengen")
+        ->check(CLI::IsMember({"profiltiefen", "segmentbreiten", "position-x", "position-y", "position-z", "rumpfquerschnitt", "nachlauflaengen"}))
+        ->take_all();
+    befehl->add_option("--teilung", o.Teilung, "Profiltiefe des neuen Schnitts beim Teilen: hinterkante (gerade Hinterkante) oder linear")
+        ->check(CLI::IsMember({"hinterkante", "linear"}));
+    SpracheOptionHinzufuegen(*befehl, o.Sprache);
+    befehl->callback([&lauf, befehl] {
+        // The operations in the order given: every value of an operation option in parse order.
+        std::vector<std::pair<std::string, std::string>> folge;
+        std::map<const CLI::Option*, std::size_t> genutzt;
+        for (const CLI::Option* opt : befehl->parse_order()) {
+            bool operation = false;
+            for (const auto& op : Operationen) operation = operation || opt->get_name() == op[0];
+            if (!operation) continue;
+            folge.emplace_back(opt->get_name(), opt->results().at(genutzt[opt]++));
+        }
+        lauf = [folge] {
+            TKonsolenHost host(true, o.Sprache);
+            AusgabedateiPruefen(o.Aus, {});
+            const TGeladeneSzene g = LadeSzene(o.Ein, host);
+            if (folge.empty()) throw EVelionFehler("keine Operation angegeben (z. B. --spiegeln 0); es wird nichts geschrieben");
+            TBearbeitung b{*g.Szene->Flugzeug, host, g.Schalter.ImmerSpiegeln};
+            std::vector<std::string> bericht;
+            for (const auto& [option, wert] : folge) {
+                try {
+                    bericht.push_back(Ausfuehren(b, o, option, wert));
+                } catch (const ENichtAnwendbar& e) {
+                    std::cerr << "Fehler: " << e.what() << "; es wird nichts geschrieben\n";
+                    return 2;
+                }
+            }
+            WriteScene(o.Aus, *g.Szene, g.Schalter);
+            for (const std::string& zeile : bericht) std::cout << zeile << '\n';
+            std::cout << "geschrieben: " << o.Aus << " (" << g.Szene->Flugzeug->Flaechen.Count() << " Flächen)\n";
+            return 0;
+        };
+    });
+}
