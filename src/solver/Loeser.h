@@ -25,7 +25,7 @@ enum class TLoesungsverfahren {
 
 /// The switches that choose assembly and solution.
 struct TLoeserEinstellungen {
-    TLoesungsverfahren Verfahren = TLoesungsverfahren::Genau;
+    TLoesungsverfahren Verfahren = TLoesungsverfahren::Schnell;
     bool Multithread = true;  ///< "Multithread" (MultithreadAktiv)
     int Prozessorzahl = ::Prozessorzahl();  ///< worker threads; --threads overrides it
     /// Up to this many panels the direct solver alone; above it BiCGSTAB first (with "Multithread").

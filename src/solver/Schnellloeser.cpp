@@ -5,7 +5,10 @@
 #include <cmath>
 #include <limits>
 #include <memory>
+#include <new>
 #include <string>
+
+#include <sys/mman.h>
 
 #include "common/Fehler.h"
 #include "solver/T_Thread_Szene.h"
@@ -87,7 +90,20 @@ TSchnellesSystem::TSchnellesSystem(std::span<TPAN* const> panelliste, const T3Ve
         normalen_.push_back(PunktD(p->Normale));
         b_.push_back(-VierPi * Skalarprodukt3D(anstroemrichtung, p->Normale));
     }
-    a_.assign(n * n, 0.0);
+    a_ = Block(n * n);
+    lu_ = Block(n * n);
+}
+
+TSchnellesSystem::TBlock TSchnellesSystem::Block(std::size_t n)
+{
+    // Aligned to and advised for huge pages: a matrix of some hundred megabytes then costs a few
+    // hundred page faults instead of some ten thousand.
+    constexpr std::size_t Seite = std::size_t{2} << 20;
+    const std::size_t bytes = std::max<std::size_t>((n * sizeof(double) + Seite - 1) / Seite * Seite, Seite);
+    void* p = std::aligned_alloc(Seite, bytes);
+    if (p == nullptr) throw std::bad_alloc();
+    ::madvise(p, bytes, MADV_HUGEPAGE);
+    return TBlock(static_cast<double*>(p));
 }
 
 void TSchnellesSystem::BaueZeile(int i)
@@ -125,13 +141,15 @@ void TSchnellesSystem::BaueZeile(int i)
         rechts[k] += rechts[static_cast<std::size_t>(weiter)];
     }
 
-    double* zeile = a_.data() + ii * n;
+    double* zeile = a_.get() + ii * n;
+    double* kopie = lu_.get() + ii * n;
     for (std::size_t j = 0; j < n; ++j) {
         double wert = kGebunden[j];
         if (const std::int32_t lb = s.linkesBein[j]; lb >= 0) wert -= links[static_cast<std::size_t>(lb)];
         if (const std::int32_t rb = s.rechtesBein[j]; rb >= 0)
             wert += s.rechtsAusLinks[j] != 0 ? links[static_cast<std::size_t>(rb)] : rechts[static_cast<std::size_t>(rb)];
         zeile[j] = wert;
+        kopie[j] = wert;
     }
 }
 
@@ -155,17 +173,17 @@ TLoesung TSchnellesSystem::Loesen(THost& host, int threads)
 
     // The rows of a_ are the columns of its transpose, which LAPACK sees: P A^T = L U, and the
     // system A x = b is then solved as the transposed one.
-    std::vector<double> lu = a_;
+    double* lu = lu_.get();
     std::vector<int> pivot(nn);
     int info = 0;
     openblas_set_num_threads(std::max(1, threads));
-    dgetrf_(&n, &n, lu.data(), &n, pivot.data(), &info);
+    dgetrf_(&n, &n, lu, &n, pivot.data(), &info);
     host.Ereignisschleife();
     if (info < 0) throw EVelionFehler("LU-Zerlegung: ungültiges Argument " + std::to_string(-info));
     // A pivot at the rounding level of the factorisation is a zero pivot that rounding disguised:
     // two panels in the same place give such a system, and its "solution" would be noise.
     double groesster = 0.0;
-    for (const double w : a_) groesster = std::max(groesster, std::fabs(w));
+    for (std::size_t k = 0; k < nn * nn; ++k) groesster = std::max(groesster, std::fabs(a_[k]));
     const double nullpivot = static_cast<double>(n) * std::numeric_limits<double>::epsilon() * groesster;
     for (int k = 0; k < n && info == 0; ++k) {
         const double pivotwert = lu[static_cast<std::size_t>(k) * nn + static_cast<std::size_t>(k)];
@@ -178,7 +196,7 @@ TLoesung TSchnellesSystem::Loesen(THost& host, int threads)
         const char trans = 'T';
         const int eins = 1;
         int fehler = 0;
-        dgetrs_(&trans, &n, &eins, lu.data(), &n, pivot.data(), rechts.data(), &n, &fehler, 1);
+        dgetrs_(&trans, &n, &eins, lu, &n, pivot.data(), rechts.data(), &n, &fehler, 1);
     };
 
     std::vector<double> d(nn);
@@ -197,7 +215,7 @@ TLoesung TSchnellesSystem::Loesen(THost& host, int threads)
             const std::size_t bis = nn * static_cast<std::size_t>(h + 1) / static_cast<std::size_t>(t);
             arbeiter.push_back(std::make_unique<TArbeitsauftrag>([&, von, bis] {
                 for (std::size_t i = von; i < bis; ++i) {
-                    const double* zeile = a_.data() + i * nn;
+                    const double* zeile = a_.get() + i * nn;
                     Extended summe = b_[i];
                     for (std::size_t j = 0; j < nn; ++j) summe -= static_cast<Extended>(zeile[j]) * x[j];
                     r[i] = summe;

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdlib>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -24,7 +26,8 @@ public:
 
     int N() const { return static_cast<int>(panels_.size()); }
 
-    /// Builds row i of the coefficients. Safe on several threads for disjoint rows.
+    /// Builds row i of the coefficients (and of the copy the factorisation overwrites). Safe on
+    /// several threads for disjoint rows.
     void BaueZeile(int i);
 
     double Koeffizient(int i, int j) const { return a_[Index(i, j)]; }
@@ -32,6 +35,7 @@ public:
 
     /// Factorises, solves and refines on `threads` threads; writes every bound Zirkulation. Shows
     /// the solution's status text; reports a singular system like the direct solver (error text 48).
+    /// Once per assembly: the factorisation takes the place of the copy.
     TLoesung Loesen(THost& host, int threads);
 
     /// Refinement steps the last solution took.
@@ -49,7 +53,15 @@ private:
     std::vector<std::uint32_t> versatz_;    ///< per slot: first left, first right segment; then the end
     TSegmentfeld gebunden_;                 ///< the bound vortex of every system column
     std::vector<TPunktD> aufpunkte_, normalen_;
-    std::vector<double> a_;                 ///< row-major N x N coefficients
+    struct TFreigabe {
+        void operator()(double* p) const { std::free(p); }
+    };
+    /// N x N doubles, left uninitialised: the assembly writes every one, in its worker threads.
+    using TBlock = std::unique_ptr<double[], TFreigabe>;
+    static TBlock Block(std::size_t n);
+
+    TBlock a_;                              ///< row-major N x N coefficients
+    TBlock lu_;                             ///< their copy, factorised in place
     std::vector<Extended> b_;               ///< right-hand sides, as the Extended path forms them
     int schritte_ = 0;
 };
