@@ -1,6 +1,7 @@
 // One design computation (target: the design lift coefficient) of the example sailplane at its own
-// panelling and with the spanwise panels multiplied to about 2000 panels. Reports the split between
-// the computation runs and the profile evaluation, the number of runs and of strips.
+// panelling and with the spanwise panels multiplied to about 2000 panels, by the fast and by the
+// exact method. Reports the split between the computation runs and the profile evaluation, the
+// number of runs and of strips.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -57,6 +58,7 @@ void Auslegung(benchmark::State& state)
     const TAuslegungseingaben eingaben = AuslegungseingabenLesen(f);
     TAuslegungsoptionen optionen;
     optionen.Rechnen.Loeser.Prozessorzahl = Prozessorzahl();
+    optionen.Rechnen.Loeser.Verfahren = state.range(1) != 0 ? TLoesungsverfahren::Genau : TLoesungsverfahren::Schnell;
     double laeufe = 0.0, profil = 0.0, anzahlLaeufe = 0.0;
     for (auto _ : state) {
         f.Anstellwinkel = eingaben.Anstellwinkel;
@@ -79,5 +81,9 @@ void Auslegung(benchmark::State& state)
 
 }  // namespace
 
-// Argument: target panel count (0: the scene's own panelling).
-BENCHMARK(Auslegung)->ArgName("Panels")->Arg(0)->Arg(2000)->Unit(benchmark::kMillisecond)->Iterations(1);
+// Arguments: target panel count (0: the scene's own panelling), method (1 the exact one).
+BENCHMARK(Auslegung)
+    ->ArgNames({"Panels", "Genau"})
+    ->ArgsProduct({{0, 2000}, {0, 1}})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);

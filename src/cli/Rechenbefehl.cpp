@@ -32,6 +32,9 @@ void RechenoptionenHinzufuegen(CLI::App& befehl, TRechenargumente& a)
     befehl.add_option("--threads", a.Threads, "Zahl der Rechenthreads, 0 = einer je Prozessor (Vorgabe)")
         ->check(Ganzzahlbereich(0, HoechsteThreadzahl));
     befehl.add_flag("--no-multithread", a.KeinMultithread, "seriell aufbauen und direkt lösen");
+    befehl.add_option("--loeser", a.Loeser,
+                      "schnell: double mit LU-Zerlegung und Nachiteration (Vorgabe); genau: alles in Extended")
+        ->check(CLI::IsMember({"schnell", "genau"}));
     befehl.add_flag("--json", a.Json, "ein JSON-Objekt auf stdout");
     befehl.add_flag("--quiet", a.Still, "kein Fortschritt auf stderr");
     SpracheOptionHinzufuegen(befehl, a.Sprache);
@@ -41,6 +44,7 @@ TLoeserEinstellungen Loesereinstellungen(const TRechenargumente& a)
 {
     TLoeserEinstellungen e;
     e.Multithread = !a.KeinMultithread;
+    e.Verfahren = a.Loeser == "genau" ? TLoesungsverfahren::Genau : TLoesungsverfahren::Schnell;
     // More workers than a few per processor only cost thread starts; the rows are shared anyway.
     if (a.Threads > 0) e.Prozessorzahl = std::min(a.Threads, 4 * Prozessorzahl());
     return e;

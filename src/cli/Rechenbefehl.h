@@ -16,12 +16,13 @@ class TFLAECHE;
 struct TRechenargumente {
     int Threads = 0;              ///< 0: one worker per processor
     bool KeinMultithread = false;
+    std::string Loeser = "schnell";  ///< "schnell" or "genau"
     bool Json = false;
     bool Still = false;
     std::string Sprache;
 };
 
-/// --threads, --no-multithread, --json, --quiet and --sprache.
+/// --threads, --no-multithread, --loeser, --json, --quiet and --sprache.
 void RechenoptionenHinzufuegen(CLI::App& befehl, TRechenargumente& a);
 
 /// The solver settings the options ask for.

@@ -15,6 +15,7 @@
 #include "model/T_Szene.h"
 #include "solver/Gleichungssystem.h"
 #include "solver/Nachlaufausrichtung.h"
+#include "solver/Schnellloeser.h"
 #include "solver/Flugzeugwirbel.h"
 
 namespace {
@@ -59,19 +60,14 @@ public:
             host_.NeuZeichnen();
         }
 
-        system.Leeren();
         for (TPAN* p : szene_.Panelliste) p->GebundenerWirbel.Zirkulation = UngeloesteZirkulation;
-        if (!Aufbauen(system)) return 0;
-        if (Loesen(system, host_, optionen_.Loeser) == TLoesung::Fehlgeschlagen) {
-            // Already reported; circulations without meaning are neither distributed nor
-            // evaluated, and the run ends as after a failed wake cycle.
-            Beenden();
-            return FehlertextSystemNichtLoesbar;
-        }
+        // A failed solve is already reported; circulations without meaning are neither
+        // distributed nor evaluated, and the run ends as after a failed wake cycle.
+        if (!AufbauenUndLoesen(system)) return fehler_;
         VerteileZirkulation(fz_);
         // A stopped solve leaves the circulations unsolved: they are distributed, not evaluated.
         const bool geloest = !host_.Flags.Stoppanforderung;
-        if (geloest) Auswertung(szene_, host_, optionen_.Wasser, AuswertungsThreads());
+        if (geloest) Auswertung(szene_, host_, optionen_.Wasser, AuswertungsThreads(), optionen_.Loeser.Verfahren);
         host_.Statustext({});
         int fehler = 0;
         if (geloest && !host_.Flags.Stoppanforderung) {
@@ -98,15 +94,9 @@ private:
         for (int i = 1; i <= zyklen; ++i) {
             host_.Aktualisieren();
             host_.NeuZeichnen();
-            system.Leeren();
-            if (!Aufbauen(system)) return false;
-            if (Loesen(system, host_, optionen_.Loeser) == TLoesung::Fehlgeschlagen) {
-                // Aligning the wake with circulations that have no meaning would only move it
-                // somewhere meaningless: the run ends as it does for a stop.
-                fehler_ = FehlertextSystemNichtLoesbar;
-                Beenden();
-                return false;
-            }
+            // Aligning the wake with circulations that have no meaning would only move it
+            // somewhere meaningless: a failed solve ends the run as a stop does.
+            if (!AufbauenUndLoesen(system)) return false;
             VerteileZirkulation(fz_);
             const int bis = schalter_.NachlaufkorrekturKomplett ? n : i;
             for (int k = i; k <= bis; ++k) NachlaufAusrichten(fz_, k, host_);
@@ -115,17 +105,39 @@ private:
         return true;
     }
 
-    /// Assembles the system; false (with the run ended) when a stop was requested.
-    bool Aufbauen(TGleichungssystem& system)
+    /// Assembles and solves the system by the chosen method. False (with the run ended) when a
+    /// stop came during the assembly or the system has no usable solution (fehler_ then says so).
+    bool AufbauenUndLoesen(TGleichungssystem& system)
     {
-        ::Aufbauen(system, host_, optionen_.Loeser);
-        if (!host_.Flags.Stoppanforderung) return true;
+        TLoesung loesung = TLoesung::Geloest;
+        if (optionen_.Loeser.Verfahren == TLoesungsverfahren::Schnell) {
+            // The fast system holds its matrix for this one solve only.
+            TSchnellesSystem schnell(szene_.Panelliste, fz_.Anstroemrichtung);
+            ::Aufbauen(schnell, host_, optionen_.Loeser);
+            if (Gestoppt()) return false;
+            loesung = schnell.Loesen(host_, Rechenthreads(optionen_.Loeser));
+        } else {
+            system.Leeren();
+            ::Aufbauen(system, host_, optionen_.Loeser);
+            if (Gestoppt()) return false;
+            loesung = Loesen(system, host_, optionen_.Loeser);
+        }
+        if (loesung != TLoesung::Fehlgeschlagen) return true;
+        fehler_ = FehlertextSystemNichtLoesbar;
         Beenden();
         return false;
     }
 
+    /// After an assembly: true (with the run ended) when a stop was requested.
+    bool Gestoppt()
+    {
+        if (!host_.Flags.Stoppanforderung) return false;
+        Beenden();
+        return true;
+    }
+
     /// The evaluation runs on the worker threads the parallel assembly would use.
-    int AuswertungsThreads() const { return ParallelAufbauen(optionen_.Loeser) ? optionen_.Loeser.Prozessorzahl : 1; }
+    int AuswertungsThreads() const { return Rechenthreads(optionen_.Loeser); }
 
     /// Ends the run early: nothing more is computed and the results stay invalid.
     void Beenden()

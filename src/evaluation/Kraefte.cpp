@@ -84,22 +84,11 @@ Extended Momentenbeiwert(Extended moment, Extended flaeche, Extended bezugstiefe
 /// Resultant position: partial sum / force, 0 when the force is too small to locate it.
 Extended Resultierendenort(Extended teilsumme, Extended kraft) { return std::fabs(kraft) > KleinsteKraft ? teilsumme / kraft : 0.0L; }
 
-/// A worker that runs one task: a band of the velocity sums.
-class TAufgabe : public TArbeiter {
-public:
-    explicit TAufgabe(std::function<void()> aufgabe) : aufgabe_(std::move(aufgabe)) {}
-
-protected:
-    void Arbeiten() override { aufgabe_(); }
-
-private:
-    std::function<void()> aufgabe_;
-};
-
 class TAuswertung {
 public:
-    TAuswertung(TSZENE& szene, THost& host, bool wasser, int threads)
-        : fz_(*szene.Flugzeug), host_(host), wasser_(wasser), threads_(std::max(1, threads))
+    TAuswertung(TSZENE& szene, THost& host, bool wasser, int threads, TLoesungsverfahren verfahren)
+        : fz_(*szene.Flugzeug), host_(host), wasser_(wasser), threads_(std::max(1, threads)),
+          schnell_(verfahren == TLoesungsverfahren::Schnell)
     {
         for (int f = 0; f < fz_.Flaechen.Count(); ++f) {
             const TLIST2D<TPAN>& raster = fz_.Flaechen.Get(f)->Panelraster;
@@ -188,10 +177,22 @@ private:
     void Geschwindigkeit(std::size_t i)
     {
         const TPAN& p = *panels_[i];
+        if (schnell_) {
+            v1_[i] = Vektorsumme(fz_.Anstroemrichtung, Induziert(p.Kraftpunkt));
+            v2_[i] = Vektorsumme(fz_.Anstroemrichtung, Induziert(p.Laengskraftpunkt));
+            return;
+        }
         v1_[i] = fz_.Anstroemrichtung;
         InduzierteGeschwindigkeit(fz_, p.Kraftpunkt, v1_[i]);
         v2_[i] = fz_.Anstroemrichtung;
         InduzierteGeschwindigkeit(fz_, p.Laengskraftpunkt, v2_[i]);
+    }
+
+    /// The velocity all vortex elements induce at P, summed in double.
+    T3Vektor Induziert(const T3Vektor& P) const
+    {
+        const TPunktD v = wirbelfeld_.Geschwindigkeit(PunktD(P));
+        return {v.x, v.y, v.z};
     }
 
     /// The local velocities of all panels: on the calling thread with an event turn and stop check
@@ -200,6 +201,7 @@ private:
     bool Geschwindigkeiten()
     {
         Kraftpunkte();
+        if (schnell_) wirbelfeld_ = Wirbelfeld(fz_);
         const std::size_t n = panels_.size();
         v1_.assign(n, T3Vektor{});
         v2_.assign(n, T3Vektor{});
@@ -216,7 +218,7 @@ private:
         for (int t = 0; t < threads; ++t) {
             const std::size_t von = n * static_cast<std::size_t>(t) / static_cast<std::size_t>(threads);
             const std::size_t bis = n * static_cast<std::size_t>(t + 1) / static_cast<std::size_t>(threads);
-            arbeiter.push_back(std::make_unique<TAufgabe>([this, von, bis, &erledigt] {
+            arbeiter.push_back(std::make_unique<TArbeitsauftrag>([this, von, bis, &erledigt] {
                 for (std::size_t i = von; i < bis && !host_.Flags.Stoppanforderung; ++i) {
                     Geschwindigkeit(i);
                     erledigt.fetch_add(1, std::memory_order_relaxed);
@@ -398,6 +400,8 @@ private:
     THost& host_;
     bool wasser_;
     int threads_;
+    bool schnell_;
+    TSegmentfeld wirbelfeld_;    ///< the vortex elements for the fast sums
     std::vector<TPAN*> panels_;  ///< surface by surface, strip by strip, column by column
     std::vector<T3Vektor> v1_;   ///< local velocity at each panel's bound-vortex midpoint
     std::vector<T3Vektor> v2_;   ///< local velocity at each panel's chordwise-piece midpoint
@@ -408,8 +412,8 @@ private:
 
 }  // namespace
 
-void Auswertung(TSZENE& szene, THost& host, bool wasser, int threads)
+void Auswertung(TSZENE& szene, THost& host, bool wasser, int threads, TLoesungsverfahren verfahren)
 {
     if (!szene.Flugzeug) return;
-    TAuswertung(szene, host, wasser, threads).Ausfuehren();
+    TAuswertung(szene, host, wasser, threads, verfahren).Ausfuehren();
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "common/Vektor.h"
+#include "solver/Schnellkerne.h"
 
 class TFLUGZEUG;
 
@@ -11,3 +12,7 @@ void InduzierteGeschwindigkeit(const TFLUGZEUG& flugzeug, const T3Vektor& P, T3V
 
 /// Gives every side-line and wake element of every surface its net circulation.
 void VerteileZirkulation(TFLUGZEUG& flugzeug);
+
+/// Every vortex element of every surface with its circulation, in the order InduzierteGeschwindigkeit
+/// sums them, for the fast velocity sums.
+TSegmentfeld Wirbelfeld(const TFLUGZEUG& flugzeug);

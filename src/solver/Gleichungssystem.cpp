@@ -3,6 +3,7 @@
 #include "solver/Gleichungssystem.h"
 
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <string>
 
@@ -12,13 +13,9 @@
 
 namespace {
 
-/// Marks a system column whose panel belongs to no table.
-constexpr std::int32_t KeineTabelle = -2;
-
 TLIST2D<TPAN>& TabelleVon(const TPAN& p, int j)
 {
-    if (p.Tabelle == nullptr)
-        throw EVelionFehler("Panel " + std::to_string(j) + " des Gleichungssystems gehört zu keiner Panel-Tabelle");
+    PruefeTabelle(p, j);
     return *p.Tabelle;
 }
 
@@ -35,6 +32,50 @@ void Addiere(Extended& wert, const std::vector<TWirbel>& liste, Extended vorzeic
 }
 
 }  // namespace
+
+void PruefeTabelle(const TPAN& p, int j)
+{
+    if (p.Tabelle == nullptr)
+        throw EVelionFehler("Panel " + std::to_string(j) + " des Gleichungssystems gehört zu keiner Panel-Tabelle");
+}
+
+TSeitenlinien Seitenlinien(std::span<TPAN* const> panelliste)
+{
+    TSeitenlinien s;
+    // First slot of every row of every table, tables in order of first appearance.
+    std::map<const TLIST2D<TPAN>*, std::vector<std::int32_t>> zeilenanfang;
+    for (const TPAN* p : panelliste) {
+        const TLIST2D<TPAN>* t = p->Tabelle;
+        if (t == nullptr || zeilenanfang.contains(t)) continue;
+        std::vector<std::int32_t>& anfang = zeilenanfang[t];
+        for (int m = 0; m < t->RowCount(); ++m) {
+            anfang.push_back(static_cast<std::int32_t>(s.panels.size()));
+            for (int k = 0; k < t->Count(m); ++k) {
+                s.panels.push_back(t->Get(m, k));
+                s.naechster.push_back(k + 1 < t->Count(m) ? static_cast<std::int32_t>(s.panels.size()) : -1);
+            }
+        }
+    }
+    const auto slot = [&](const TLIST2D<TPAN>& t, int m, int k) -> std::int32_t {
+        if (m < 0 || m >= t.RowCount() || k < 0 || k >= t.Count(m)) return -1;
+        return zeilenanfang.at(&t)[static_cast<std::size_t>(m)] + k;
+    };
+    for (const TPAN* p : panelliste) {
+        if (p->Tabelle == nullptr) {
+            // Reported by the row builder, on whichever thread meets it first.
+            s.linkesBein.push_back(SlotOhneTabelle);
+            s.rechtesBein.push_back(-1);
+            s.rechtsAusLinks.push_back(0);
+            continue;
+        }
+        const TLIST2D<TPAN>& t = *p->Tabelle;
+        const bool naechsterStreifen = t.RowCount() > p->Streifen + 1;
+        s.linkesBein.push_back(slot(t, p->Streifen, p->Spalte));
+        s.rechtesBein.push_back(slot(t, naechsterStreifen ? p->Streifen + 1 : p->Streifen, p->Spalte));
+        s.rechtsAusLinks.push_back(naechsterStreifen ? 1 : 0);
+    }
+    return s;
+}
 
 TGleichungssystem::TGleichungssystem(std::span<TPAN* const> panelliste, const T3Vektor& anstroemrichtung)
     : panels_(panelliste.begin(), panelliste.end()), anstroemrichtung_(anstroemrichtung)
@@ -54,45 +95,7 @@ void TGleichungssystem::Leeren()
     werte_.assign(n * laenge, 0.0L);
     gebaut_.assign(n, 0);
     for (std::size_t i = 0; i < n; ++i) panels_[i]->Einflusskoeffizienten = {werte_.data() + i * laenge, laenge};
-    BereiteSeitenlinienVor();
-}
-
-void TGleichungssystem::BereiteSeitenlinienVor()
-{
-    TSeitenlinien s;
-    // First slot of every row of every table, tables in order of first appearance.
-    std::map<const TLIST2D<TPAN>*, std::vector<std::int32_t>> zeilenanfang;
-    for (const TPAN* p : panels_) {
-        const TLIST2D<TPAN>* t = p->Tabelle;
-        if (t == nullptr || zeilenanfang.contains(t)) continue;
-        std::vector<std::int32_t>& anfang = zeilenanfang[t];
-        for (int m = 0; m < t->RowCount(); ++m) {
-            anfang.push_back(static_cast<std::int32_t>(s.panels.size()));
-            for (int k = 0; k < t->Count(m); ++k) {
-                s.panels.push_back(t->Get(m, k));
-                s.naechster.push_back(k + 1 < t->Count(m) ? static_cast<std::int32_t>(s.panels.size()) : -1);
-            }
-        }
-    }
-    const auto slot = [&](const TLIST2D<TPAN>& t, int m, int k) -> std::int32_t {
-        if (m < 0 || m >= t.RowCount() || k < 0 || k >= t.Count(m)) return -1;
-        return zeilenanfang.at(&t)[static_cast<std::size_t>(m)] + k;
-    };
-    for (const TPAN* p : panels_) {
-        if (p->Tabelle == nullptr) {
-            // Reported by the row builder, on whichever thread meets it first.
-            s.linkesBein.push_back(KeineTabelle);
-            s.rechtesBein.push_back(-1);
-            s.rechtsAusLinks.push_back(0);
-            continue;
-        }
-        const TLIST2D<TPAN>& t = *p->Tabelle;
-        const bool naechsterStreifen = t.RowCount() > p->Streifen + 1;
-        s.linkesBein.push_back(slot(t, p->Streifen, p->Spalte));
-        s.rechtesBein.push_back(slot(t, naechsterStreifen ? p->Streifen + 1 : p->Streifen, p->Spalte));
-        s.rechtsAusLinks.push_back(naechsterStreifen ? 1 : 0);
-    }
-    seitenlinien_ = std::move(s);
+    seitenlinien_ = Seitenlinien(panels_);
 }
 
 void TGleichungssystem::BaueZeile(int i, THost* host)
@@ -165,7 +168,7 @@ void TGleichungssystem::BaueZeileSummiert(int i, THost* host)
     for (int j = 0; j < n; ++j) {
         const std::size_t js = static_cast<std::size_t>(j);
         const std::int32_t lb = s.linkesBein[js];
-        if (lb == KeineTabelle) TabelleVon(Panel(j), j);
+        if (lb == SlotOhneTabelle) PruefeTabelle(Panel(j), j);
         Extended wert = Normalkern(Panel(j).GebundenerWirbel, P, nv);
         if (lb >= 0) wert -= links[static_cast<std::size_t>(lb)];
         if (const std::int32_t rb = s.rechtesBein[js]; rb >= 0)
@@ -190,7 +193,11 @@ std::span<const Extended> TGleichungssystem::Zeile(int i) const
 
 bool BaueSystem(TGleichungssystem& system, THost& host)
 {
-    const int n = system.N();
+    return BaueZeilen(system.N(), host, [&](int i) { system.BaueZeile(i, &host); });
+}
+
+bool BaueZeilen(int n, THost& host, const std::function<void(int)>& baueZeile)
+{
     host.StatustextNr(AusgabetextAufbau);
     host.Fortschritt(TFortschrittsbalken::Haupt, 1, n - 1);
     host.Fortschritt(TFortschrittsbalken::Neben, 1, n - 1);
@@ -205,7 +212,7 @@ bool BaueSystem(TGleichungssystem& system, THost& host)
         }
         host.Fortschritt(TFortschrittsbalken::Haupt, i, n - 1);
         host.Fortschritt(TFortschrittsbalken::Neben, i, n - 1);
-        system.BaueZeile(i, &host);
+        baueZeile(i);
     }
     host.Fortschritt(TFortschrittsbalken::Haupt, 0, n - 1);
     host.Fortschritt(TFortschrittsbalken::Neben, 0, n - 1);

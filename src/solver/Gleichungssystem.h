@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -10,6 +11,26 @@
 #include "common/Host.h"
 #include "common/Vektor.h"
 #include "geometry/TPAN.h"
+
+/// Where a summed row finds each horseshoe's legs: one slot per cell of every panel table. A slot's
+/// left (right) sum is the kernel sum of its panel's WirbelLinks (WirbelRechts) and those of every
+/// later column of its strip, so a leg is one slot's sum.
+struct TSeitenlinien {
+    std::vector<const TPAN*> panels;      ///< every panel of every table, row by row
+    std::vector<std::int32_t> naechster;  ///< slot of the next column in the same row, -1 at the end
+    std::vector<std::int32_t> linkesBein;   ///< per system column: slot whose left sum is its left leg
+    std::vector<std::int32_t> rechtesBein;  ///< per system column: slot of its right leg, see rechtsAusLinks
+    std::vector<std::uint8_t> rechtsAusLinks;  ///< right leg from the next strip's left lines
+};
+
+/// linkesBein of a system column whose panel belongs to no table.
+inline constexpr std::int32_t SlotOhneTabelle = -2;
+
+/// The slots of the panels in system order, tables in order of first appearance.
+TSeitenlinien Seitenlinien(std::span<TPAN* const> panelliste);
+
+/// Throws EVelionFehler for system column j when its panel belongs to no table.
+void PruefeTabelle(const TPAN& p, int j);
 
 /// How a row is assembled. Both give the same coefficients up to rounding.
 enum class TZeilenaufbau {
@@ -55,17 +76,6 @@ public:
     const Extended* Daten() const { return werte_.data(); }
 
 private:
-    /// Where the summed path finds a panel's side-line sums: one slot per table cell.
-    struct TSeitenlinien {
-        std::vector<const TPAN*> panels;      // every panel of every table, row by row
-        std::vector<std::int32_t> naechster;  // slot of the next column in the same row, -1 at the end
-        std::vector<std::int32_t> linkesBein;   // per system column: slot whose left sum is its left leg
-        std::vector<std::int32_t> rechtesBein;  // per system column: slot of its right leg, see rechtsAusLinks
-        std::vector<std::uint8_t> rechtsAusLinks;  // right leg from the next strip's left lines
-    };
-
-    void BereiteSeitenlinienVor();
-
     std::vector<TPAN*> panels_;
     T3Vektor anstroemrichtung_;
     std::vector<Extended> werte_;
@@ -76,3 +86,6 @@ private:
 /// Serial assembly with status text, progress and the stop check before each row. A stop resets the
 /// progress bars, clears RechnungLaeuft, redraws and clears the status text. Returns false when stopped.
 bool BaueSystem(TGleichungssystem& system, THost& host);
+
+/// The same serial loop for any system of n rows, built by `baueZeile`.
+bool BaueZeilen(int n, THost& host, const std::function<void(int)>& baueZeile);

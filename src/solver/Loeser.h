@@ -14,8 +14,18 @@ inline constexpr int AusgabetextLoesung = 61;
 /// the circulations are left as they were.
 inline constexpr int FehlertextSystemNichtLoesbar = 48;
 
+/// How a run solves its systems.
+enum class TLoesungsverfahren {
+    /// Coefficients and local velocities in double with vectorised kernels, LU with partial
+    /// pivoting and iterative refinement with Extended residuals: the same system, solved fast.
+    Schnell,
+    /// Everything in Extended: Gauss elimination, or BiCGSTAB for large systems.
+    Genau
+};
+
 /// The switches that choose assembly and solution.
 struct TLoeserEinstellungen {
+    TLoesungsverfahren Verfahren = TLoesungsverfahren::Schnell;
     bool Multithread = true;  ///< "Multithread" (MultithreadAktiv)
     int Prozessorzahl = ::Prozessorzahl();  ///< worker threads; --threads overrides it
     /// Up to this many panels the direct solver alone; above it BiCGSTAB first (with "Multithread").

@@ -145,9 +145,9 @@ std::vector<std::pair<int, int>> AufbauBaender(int n, int threads)
     return baender;
 }
 
-T_BEK::T_BEK(TGleichungssystem& system, int bandAnfang, int bandEnde, const std::atomic<bool>& stopp,
+T_BEK::T_BEK(const TZeilenbau& baueZeile, int bandAnfang, int bandEnde, const std::atomic<bool>& stopp,
              std::atomic<int>& fortschritt)
-    : system_(system), bandAnfang_(bandAnfang), bandEnde_(bandEnde), stopp_(stopp), fortschritt_(fortschritt)
+    : baueZeile_(baueZeile), bandAnfang_(bandAnfang), bandEnde_(bandEnde), stopp_(stopp), fortschritt_(fortschritt)
 {
 }
 
@@ -155,7 +155,7 @@ void T_BEK::Arbeiten()
 {
     for (int i = bandAnfang_; i <= bandEnde_; ++i) {
         if (stopp_.load(std::memory_order_relaxed)) break;
-        system_.BaueZeile(i);
+        baueZeile_(i);
         fortschritt_.fetch_add(1, std::memory_order_relaxed);
     }
 }
@@ -170,7 +170,11 @@ void T_matrix_vector_mult_parallel::Arbeiten() { Zeilenprodukte(A_, x_, y_, erst
 
 bool BaueSystemParallel(TGleichungssystem& system, THost& host, int threads)
 {
-    const int n = system.N();
+    return BaueZeilenParallel(system.N(), host, threads, [&system](int i) { system.BaueZeile(i); }) && system.Vollstaendig();
+}
+
+bool BaueZeilenParallel(int n, THost& host, int threads, const TZeilenbau& baueZeile)
+{
     host.Fortschritt(TFortschrittsbalken::Haupt, 1, n - 1);
     host.Fortschritt(TFortschrittsbalken::Neben, 1, n - 1);
     host.StatustextNr(AusgabetextAufbau);
@@ -181,7 +185,7 @@ bool BaueSystemParallel(TGleichungssystem& system, THost& host, int threads)
     std::vector<std::unique_ptr<TArbeiter>> worker;
     if (n > 0)
         for (const auto& [anfang, ende] : AufbauBaender(n, threads))
-            worker.push_back(std::make_unique<T_BEK>(system, anfang, ende, host.Flags.Stoppanforderung, gebaut));
+            worker.push_back(std::make_unique<T_BEK>(baueZeile, anfang, ende, host.Flags.Stoppanforderung, gebaut));
     int gezeigt = -1;
     const auto zeigeFortschritt = [&] {
         // The bars run 0 .. N-1 as in the serial assembly, so the last built row shows as N-1.
@@ -204,5 +208,5 @@ bool BaueSystemParallel(TGleichungssystem& system, THost& host, int threads)
         throw;
     }
     aufraeumen();
-    return system.Vollstaendig();
+    return gebaut.load() == n;
 }

@@ -111,18 +111,33 @@ private:
 void LassArbeiten(const std::vector<std::unique_ptr<TArbeiter>>& worker, THost& host,
                   const std::function<void()>& jeDurchgang);
 
+/// A worker that runs one given task.
+class TArbeitsauftrag : public TArbeiter {
+public:
+    explicit TArbeitsauftrag(std::function<void()> auftrag) : auftrag_(std::move(auftrag)) {}
+
+protected:
+    void Arbeiten() override { auftrag_(); }
+
+private:
+    std::function<void()> auftrag_;
+};
+
+/// Builds one row of a system; safe on several threads for disjoint rows.
+using TZeilenbau = std::function<void(int)>;
+
 /// One worker of the parallel assembly: builds the rows of its band, checking the stop request
 /// before each row.
 class T_BEK : public TArbeiter {
 public:
-    T_BEK(TGleichungssystem& system, int bandAnfang, int bandEnde, const std::atomic<bool>& stopp,
+    T_BEK(const TZeilenbau& baueZeile, int bandAnfang, int bandEnde, const std::atomic<bool>& stopp,
           std::atomic<int>& fortschritt);
 
 protected:
     void Arbeiten() override;
 
 private:
-    TGleichungssystem& system_;
+    const TZeilenbau& baueZeile_;
     int bandAnfang_;
     int bandEnde_;
     const std::atomic<bool>& stopp_;
@@ -150,3 +165,7 @@ private:
 /// An exception of a worker (its band is then incomplete) is thrown again here after all workers
 /// have ended, so the run fails as visibly as a serial assembly would.
 bool BaueSystemParallel(TGleichungssystem& system, THost& host, int threads);
+
+/// The same for any system of n rows: builds rows 0 .. n-1 with `baueZeile` on `threads` T_BEK
+/// workers. Returns false when the stop request left rows unbuilt.
+bool BaueZeilenParallel(int n, THost& host, int threads, const TZeilenbau& baueZeile);

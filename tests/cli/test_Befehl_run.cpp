@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -184,6 +185,25 @@ TEST_F(BefehlRun, WakeOptionOverridesTheSceneSwitches)
     }
     EXPECT_NE(ca[0], ca[1]);
     EXPECT_NEAR(ca[1], ca[0], 0.01 * ca[0]);
+}
+
+TEST_F(BefehlRun, LoeserOptionChoosesTheMethodAndBothAgree)
+{
+    const fs::path datei = Schreiben(*testflugzeuge::SymmetrischesFlugzeug());
+    nlohmann::json j[2];
+    const char* verfahren[] = {"genau", "schnell"};
+    for (int i = 0; i < 2; ++i) {
+        const TAufruf r = Aufrufen({"run", datei.string(), "--alpha", "3", "--loeser", verfahren[i], "--json", "--quiet"}, ordner_);
+        ASSERT_EQ(r.Code, 0) << r.Fehler;
+        j[i] = nlohmann::json::parse(r.Aus);
+    }
+    for (const char* feld : {"AuslegungsCa", "CWi", "Cmy"}) {
+        const double genau = j[0].at(feld).get<double>();
+        EXPECT_NEAR(j[1].at(feld).get<double>(), genau, 1e-10 * std::fabs(genau)) << feld;
+    }
+    const TAufruf falsch = Aufrufen({"run", datei.string(), "--loeser", "halb"}, ordner_);
+    EXPECT_EQ(falsch.Code, 2);
+    EXPECT_NE(falsch.Fehler.find("--loeser"), std::string::npos) << falsch.Fehler;
 }
 
 TEST_F(BefehlRun, BadInputEndsWithCodeTwo)
