@@ -19,3 +19,7 @@ void RegistriereProfile(CLI::App& app, TLauf& lauf);
 void RegistriereRun(CLI::App& app, TLauf& lauf);
 /// velion-cli design SCENE.vel [--ziel N --wert X] [--out FILE.VelOut] [--transfer DIR] [--json]
 void RegistriereDesign(CLI::App& app, TLauf& lauf);
+/// velion-cli dxf SCENE.vel OUT.dxf [--flaechen I,J] [--einheit U] [--rippenabstand X] [--ebenen ...]
+void RegistriereDxf(CLI::App& app, TLauf& lauf);
+/// velion-cli stl SCENE.vel OUT.stl [--flaechen I,J] [--einheit U] [--aufloesung N] [--geschlossen]
+void RegistriereStl(CLI::App& app, TLauf& lauf);

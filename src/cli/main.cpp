@@ -17,6 +17,8 @@ int main(int argc, char** argv)
     RegistriereProfile(app, lauf);
     RegistriereRun(app, lauf);
     RegistriereDesign(app, lauf);
+    RegistriereDxf(app, lauf);
+    RegistriereStl(app, lauf);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
