@@ -21,3 +21,7 @@ void RegistriereRun(CLI::App& app, TLauf& lauf);
 void RegistriereDesign(CLI::App& app, TLauf& lauf);
 /// velion-cli edit SCENE.vel --out OUT.vel OPERATION... (operations in the order given)
 void RegistriereEdit(CLI::App& app, TLauf& lauf);
+/// velion-cli dxf SCENE.vel OUT.dxf [--flaechen I,J] [--einheit U] [--rippenabstand X] [--ebenen ...]
+void RegistriereDxf(CLI::App& app, TLauf& lauf);
+/// velion-cli stl SCENE.vel OUT.stl [--flaechen I,J] [--einheit U] [--aufloesung N] [--geschlossen]
+void RegistriereStl(CLI::App& app, TLauf& lauf);

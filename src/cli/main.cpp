@@ -21,6 +21,8 @@ int main(int argc, char** argv)
     RegistriereDesign(app, lauf);
     RegistriereEdit(app, lauf);
     BefehleBenennen(app);
+    RegistriereDxf(app, lauf);
+    RegistriereStl(app, lauf);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

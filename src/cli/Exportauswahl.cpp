@@ -1,0 +1,49 @@
+// The choice of surfaces and output unit of the building exports on the command line.
+#include "cli/Exportauswahl.h"
+
+#include <cmath>
+
+#include "common/Fehler.h"
+#include "common/Zahlentext.h"
+#include "model/T_FLUGZEUG.h"
+
+void ExportauswahlHinzufuegen(CLI::App& befehl, TExportauswahl& auswahl)
+{
+    befehl.add_option("--flaechen", auswahl.Flaechen, "Indizes der Flächen, durch Komma getrennt (Vorgabe: alle)")
+        ->delimiter(',');
+    befehl.add_option("--einheit", auswahl.Einheit, "Ausgabeeinheit")
+        ->check(CLI::IsMember({"mm", "cm", "m", "inch"}))
+        ->capture_default_str();
+}
+
+Extended Einheitenfaktor(const std::string& einheit)
+{
+    if (einheit == "m") return 1.0L;
+    if (einheit == "cm") return 100.0L;
+    if (einheit == "inch") return 39.37L;
+    return 1000.0L;
+}
+
+void FlaechenWaehlen(TFLUGZEUG& flugzeug, const std::vector<int>& flaechen, bool TFLAECHE::*auswahl)
+{
+    for (int i : flaechen)
+        if (!flugzeug.Flaechen.Get(i))
+            throw EVelionFehler("--flaechen: die Fläche " + std::to_string(i) + " gibt es nicht (Indizes 0 bis " +
+                                std::to_string(flugzeug.Flaechen.Count() - 1) + ")");
+    if (flaechen.empty()) return;
+    for (const auto& f : flugzeug.Flaechen) f.get()->*auswahl = false;
+    for (int i : flaechen) flugzeug.Flaechen.Get(i)->*auswahl = true;
+}
+
+Extended Laenge(const std::string& option, const std::string& text, Extended kleinste)
+{
+    Extended wert = 0.0L;
+    try {
+        wert = TextToReal(text);
+    } catch (const EKonvertierung&) {
+        throw EVelionFehler(option + ": \"" + text + "\" ist keine Zahl");
+    }
+    if (!(wert >= kleinste) || !std::isfinite(wert))
+        throw EVelionFehler(option + ": " + text + " ist zu klein (mindestens " + RealToText(kleinste, 0, 3) + " m)");
+    return wert;
+}
