@@ -87,7 +87,7 @@ int main(int argc, char* argv[])
             std::cerr << "velion: kein Schalter " << name.toStdString() << "\n";
             return 2;
         }
-        knopf->setChecked(true);
+        knopf->click();
     }
     if (!betrachtung.isEmpty() && fenster.Szene->Flugzeug) {
         fenster.Szene->Flugzeug->Betrachtungswinkel = {blick[0], blick[1], blick[2]};

@@ -874,6 +874,9 @@ QWidget* THauptfenster::Gruppe2D()
     Schalterknopf(z, "ReLokal", QStringLiteral("RE"), &TSchalter::ReLokal);
     Schalterknopf(z, "Blasenwarnung", QStringLiteral("BL"), &TSchalter::Blasenwarnung)
         ->setToolTip(QStringLiteral("Blasenwarnung einzeichnen"));
+    z->addStretch(1);
+
+    z = Knopfzeile(l);
     Schalterknopf(z, "XD", QStringLiteral("XD"), &TSchalter::XD)->setToolTip(QStringLiteral("Druckpunkt einzeichnen"));
     Schalterknopf(z, "XS", QStringLiteral("XS"), &TSchalter::XS)->setToolTip(QStringLiteral("Schwerpunkt einzeichnen"));
     Schalterknopf(z, "XN", QStringLiteral("XN"), &TSchalter::XN)->setToolTip(QStringLiteral("Neutralpunkt einzeichnen"));
@@ -886,6 +889,9 @@ QWidget* THauptfenster::Gruppe2D()
         ->setToolTip(QStringLiteral("Klappenwinkel einblenden"));
     Schalterknopf(z, "GammaVorgabe", QStringLiteral("Hilfskurve"), &TSchalter::GammaVorgabe)
         ->setToolTip(QStringLiteral("Darstellen der Zirkulations-Hilfskurve"));
+    z->addStretch(1);
+
+    z = Knopfzeile(l);
     auto* minmax = new QCheckBox(QStringLiteral("ca_max_min einblenden"), gruppe);
     minmax->setObjectName(QStringLiteral("CaMaxMin"));
     z->addWidget(minmax);
@@ -1001,6 +1007,7 @@ QWidget* THauptfenster::Gruppe3D()
     Schalterknopf(z, "Anstroemvektor", QStringLiteral("Anströmung"), &TSchalter::AnstroemvektorZeichnen);
     Schalterknopf(z, "Segmentkanten", QStringLiteral("Kanten"), &TSchalter::SegmentkantenmarkierungZeichnen);
     Schalterknopf(z, "Momentenrichtung", QStringLiteral("M"), &TSchalter::MomentendrehrichtungZeichnen, {}, false);
+    QHBoxLayout* modizeile = Knopfzeile(l);
     const std::vector<bool TSchalter::*> modi{&TSchalter::Rotieren, &TSchalter::Verschieben, &TSchalter::Zoomen,
                                              &TSchalter::Bearbeiten};
     for (auto [name, text, modus] : {std::tuple{"Rotieren", "rotieren", &TSchalter::Rotieren},
@@ -1010,7 +1017,7 @@ QWidget* THauptfenster::Gruppe3D()
         std::vector<bool TSchalter::*> andere;
         for (bool TSchalter::*m : modi)
             if (m != modus) andere.push_back(m);
-        QAbstractButton* k = Schalterknopf(z, name, QString::fromUtf8(text), modus, andere);
+        QAbstractButton* k = Schalterknopf(modizeile, name, QString::fromUtf8(text), modus, andere);
         // One mode is always on: pressing the active one again keeps it.
         connect(k, &QAbstractButton::toggled, this, [this, k, modus = modus](bool an) {
             if (!an && !(Schalter.Rotieren || Schalter.Verschieben || Schalter.Zoomen || Schalter.Bearbeiten)) {
@@ -1037,6 +1044,8 @@ QWidget* THauptfenster::Gruppe3D()
     connect(symmetrie, &QCheckBox::toggled, this, [this](bool an) {
         if (!Host.Flags.RechnungLaeuft) ansicht3D_->Symmetriecheck(an);
     });
+    z->addStretch(1);
+    z = modizeile;
     connect(Werkzeugknopf(gruppe, z, "Speichern3D", QStringLiteral("BMP"), QStringLiteral("3D-Grafik_speichern unter")),
             &QToolButton::clicked, this, [this] {
                 BildSpeichern(this, ansicht3D_->Bild(),
@@ -1051,7 +1060,7 @@ QWidget* THauptfenster::Gruppe3D()
     bild->addWidget(ansicht3D_, 1);
     flaechenliste_ = new QListWidget(gruppe);
     flaechenliste_->setObjectName(QStringLiteral("Flaechenliste"));
-    flaechenliste_->setMaximumWidth(140);
+    flaechenliste_->setMaximumWidth(120);
     bild->addWidget(flaechenliste_);
     l->addLayout(bild, 1);
     connect(ansicht3D_, &TAnsicht3D::PanelGewaehlt, this, &THauptfenster::AuswahlUebernehmen);
