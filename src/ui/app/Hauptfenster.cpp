@@ -11,6 +11,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -166,12 +167,21 @@ void THauptfenster::MenuesAufbauen()
     QMenu* einstellungen = menuBar()->addMenu(QStringLiteral("Einstellungen"));
     einstellungen->setObjectName(QStringLiteral("MenueEinstellungen"));
     for (auto [name, text] : {std::pair{"Verzeichnisse", "Verzeichnisse"}, std::pair{"Farbeinstellungen", "Farbeinstellungen"},
-                              std::pair{"AnzahlUndoFiles", "Anzahl Undo-Files"},
-                              std::pair{"MarkierungsbalkenKreuz", "Markierungsbalken als Kreuz"},
-                              std::pair{"ZoomInvertieren", "3D-Zoom invertieren"}}) {
+                              std::pair{"AnzahlUndoFiles", "Anzahl Undo-Files"}}) {
         QAction* a = aktion(einstellungen, name, QString::fromUtf8(text));
         a->setEnabled(false);
         a->setToolTip(NochNicht);
+    }
+    // The two drawing preferences are check marks of their items.
+    for (auto [name, text, wert] : {std::tuple{"MarkierungsbalkenKreuz", "Markierungsbalken als Kreuz", &Farben.MarkierungsbalkenAlsKreuz},
+                                    std::tuple{"ZoomInvertieren", "3D-Zoom invertieren", &Farben.Invertiere3DZoom}}) {
+        QAction* a = aktion(einstellungen, name, QString::fromUtf8(text));
+        a->setCheckable(true);
+        a->setChecked(*wert);
+        connect(a, &QAction::toggled, this, [this, wert = wert](bool an) {
+            *wert = an;
+            NeuZeichnen();
+        });
     }
 
     QMenu* sprachen = menuBar()->addMenu(QStringLiteral("Sprachen"));
@@ -1036,6 +1046,28 @@ QWidget* THauptfenster::Gruppe3D()
             Aktualisieren();
             NeuZeichnen();
         }
+    });
+    auto* laenge = Werkzeugknopf(gruppe, z, "Markierungslaenge", QStringLiteral("L"));
+    connect(laenge, &QToolButton::clicked, this, [this] {
+        TFLUGZEUG* f = FlugzeugVon(Szene.get());
+        if (!f) return;
+        QString text = QString::fromStdString(Zahl(f->LaengeMarkierungslinien, Trennzeichen()));
+        for (;;) {
+            bool ok = false;
+            text = QInputDialog::getText(this, QString::fromStdString(Host.Ausgabetext(1)),
+                                         QString::fromStdString(Host.Ausgabetext(1)), QLineEdit::Normal, text, &ok);
+            if (!ok) return;
+            try {
+                f->LaengeMarkierungslinien = TextToReal(text.toStdString());
+                break;
+            } catch (const EKonvertierung&) {
+                Host.Fehlertext(2);
+            }
+        }
+        Geaendert = true;
+        Host.SnapshotErstellen();
+        Aktualisieren();
+        NeuZeichnen();
     });
     auto* symmetrie = new QCheckBox(QStringLiteral("Symmetrie Check"), gruppe);
     symmetrie->setObjectName(QStringLiteral("SymmetrieCheck"));

@@ -69,6 +69,18 @@ struct TVierecke {
             Farben.insert(Farben.end(), {e.Farbe[0], e.Farbe[1], e.Farbe[2]});
         }
     }
+    /// The four edges of every quadrilateral, in the colours of their corners.
+    TLinien Kanten() const
+    {
+        TLinien l;
+        for (std::size_t v = 0; v < Punkte.size(); v += 12)
+            for (std::size_t k = 0; k < 4; ++k)
+                for (std::size_t e : {v + 3 * k, v + 3 * ((k + 1) % 4)}) {
+                    l.Punkte.insert(l.Punkte.end(), {Punkte[e], Punkte[e + 1], Punkte[e + 2]});
+                    l.Farben.insert(l.Farben.end(), {Farben[e], Farben[e + 1], Farben[e + 2]});
+                }
+        return l;
+    }
     void Zeichnen(bool mitFarben) const
     {
         if (Punkte.empty()) return;
@@ -479,9 +491,8 @@ void TAnsicht3D::FlugzeugZeichnen()
                       float(farben_.Hintergrund.blueF()));
             umrisse.Zeichnen(false);
         }
-        glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
-        umrisse.Zeichnen(true);
-        glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+        // Edges as lines: much faster than polygons in line mode on software rendering.
+        umrisse.Kanten().Zeichnen(GL_LINES);
     }
     glLineWidth(1.0F);
     linien.Zeichnen(GL_LINES);
