@@ -20,9 +20,9 @@ int main(int argc, char** argv)
     RegistriereRun(app, lauf);
     RegistriereDesign(app, lauf);
     RegistriereEdit(app, lauf);
-    BefehleBenennen(app);
     RegistriereDxf(app, lauf);
     RegistriereStl(app, lauf);
+    BefehleBenennen(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

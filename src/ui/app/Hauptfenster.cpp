@@ -11,10 +11,16 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QImageWriter>
+#include <QButtonGroup>
+#include <QClipboard>
+#include <QToolButton>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -36,6 +42,8 @@
 #include "model/Szenendatei.h"
 #include "ui/app/Bildschirmelemente.h"
 #include "ui/results/Ergebnisfenster.h"
+#include "ui/view/Ansicht3D.h"
+#include "ui/view/Diagramm2D.h"
 
 namespace {
 
@@ -77,19 +85,11 @@ THauptfenster::THauptfenster(QWidget* parent) : QMainWindow(parent), Szene(std::
     links->addLayout(unten);
     zeilen->addLayout(links, 0);
 
-    // The drawing areas belong to the drawing issue; their groups of controls are already here.
+    // The 2D diagrams on the left, the 3D view on the right, each with its group of controls.
     auto* teiler = new QSplitter(Qt::Horizontal, mitte);
     teiler->setObjectName(QStringLiteral("Teiler"));
-    for (const char* name : {"2D", "3D"}) {
-        auto* gruppe = new QGroupBox(QString::fromLatin1(name), teiler);
-        gruppe->setObjectName(QStringLiteral("Gruppe") + QString::fromLatin1(name));
-        auto* l = new QVBoxLayout(gruppe);
-        auto* leer = new QLabel(QStringLiteral("Zeichnung folgt"), gruppe);
-        leer->setObjectName(QStringLiteral("Leer") + QString::fromLatin1(name));
-        leer->setAlignment(Qt::AlignCenter);
-        l->addWidget(leer);
-        teiler->addWidget(gruppe);
-    }
+    teiler->addWidget(Gruppe2D());
+    teiler->addWidget(Gruppe3D());
     zeilen->addWidget(teiler, 1);
     setCentralWidget(mitte);
 
@@ -167,12 +167,21 @@ void THauptfenster::MenuesAufbauen()
     QMenu* einstellungen = menuBar()->addMenu(QStringLiteral("Einstellungen"));
     einstellungen->setObjectName(QStringLiteral("MenueEinstellungen"));
     for (auto [name, text] : {std::pair{"Verzeichnisse", "Verzeichnisse"}, std::pair{"Farbeinstellungen", "Farbeinstellungen"},
-                              std::pair{"AnzahlUndoFiles", "Anzahl Undo-Files"},
-                              std::pair{"MarkierungsbalkenKreuz", "Markierungsbalken als Kreuz"},
-                              std::pair{"ZoomInvertieren", "3D-Zoom invertieren"}}) {
+                              std::pair{"AnzahlUndoFiles", "Anzahl Undo-Files"}}) {
         QAction* a = aktion(einstellungen, name, QString::fromUtf8(text));
         a->setEnabled(false);
         a->setToolTip(NochNicht);
+    }
+    // The two drawing preferences are check marks of their items.
+    for (auto [name, text, wert] : {std::tuple{"MarkierungsbalkenKreuz", "Markierungsbalken als Kreuz", &Farben.MarkierungsbalkenAlsKreuz},
+                                    std::tuple{"ZoomInvertieren", "3D-Zoom invertieren", &Farben.Invertiere3DZoom}}) {
+        QAction* a = aktion(einstellungen, name, QString::fromUtf8(text));
+        a->setCheckable(true);
+        a->setChecked(*wert);
+        connect(a, &QAction::toggled, this, [this, wert = wert](bool an) {
+            *wert = an;
+            NeuZeichnen();
+        });
     }
 
     QMenu* sprachen = menuBar()->addMenu(QStringLiteral("Sprachen"));
@@ -614,13 +623,27 @@ void THauptfenster::Aktualisieren()
     const auto [flaeche, segment] = AktuelleIndizes();
     flaechennummer_->setText(flaeche < 0 ? QString() : QString::number(flaeche));
     segmentnummer_->setText(segment < 0 ? QString() : QString::number(segment));
-    if (ergebnisfenster_ && ergebnisfenster_->isVisible()) ergebnisfenster_->Aktualisieren();
+    for (auto [knopf, schalter] : schalterknoepfe_) {
+        const QSignalBlocker still(knopf);
+        knopf->setChecked(Schalter.*schalter);
+    }
+    markierungsfeld_->setText(QString::fromStdString(Zahl(diagramm2D_->Markierungsposition(), t)));
+    Flaechenliste();
+    if (ergebnisfenster_ && ergebnisfenster_->isVisible()) {
+        if (flaeche >= 0 && flaeche + 1 < ergebnisfenster_->Reiter()->count())
+            ergebnisfenster_->Reiter()->setCurrentIndex(flaeche + 1);
+        ergebnisfenster_->Aktualisieren();
+    }
 }
 
 void THauptfenster::NeuZeichnen()
 {
-    // The drawing areas come with the drawing issue; there is nothing to redraw yet.
+    diagramm2D_->update();
+    ansicht3D_->Neu();
+    infozeile_->setText(Informationszeile());
 }
+
+QString THauptfenster::Informationszeile() const { return diagramm2D_->Informationszeile(); }
 
 void THauptfenster::Fenstertitel()
 {
@@ -634,6 +657,7 @@ void THauptfenster::FlaecheWaehlen(int schritt)
     TFLUGZEUG* f = FlugzeugVon(Szene.get());
     if (!f || f->Flaechen.Count() == 0) return;
     f->AktuelleFlaeche = std::clamp(f->AktuelleFlaeche + schritt, 0, f->Flaechen.Count() - 1);
+    diagramm2D_->MarkierungAufSegment();
     Aktualisieren();
     NeuZeichnen();
 }
@@ -643,6 +667,7 @@ void THauptfenster::SegmentWaehlen(int schritt)
     TFLAECHE* fl = FlaecheVon(Szene.get());
     if (!fl || fl->Segmente.Count() == 0) return;
     fl->AktuellesSegment = std::clamp(fl->AktuellesSegment + schritt, 0, fl->Segmente.Count() - 1);
+    diagramm2D_->MarkierungAufSegment();
     Aktualisieren();
     NeuZeichnen();
 }
@@ -659,6 +684,7 @@ bool THauptfenster::SzeneOeffnen(const std::filesystem::path& datei)
         return false;
     }
     Host.Flags.ErgebnisseGueltig = false;
+    diagramm2D_->MarkierungAufSegment();
     szenendatei_ = datei;
     Szenenverzeichnis = datei.parent_path();
     Host.SnapshotErstellen();
@@ -767,4 +793,358 @@ void THauptfenster::closeEvent(QCloseEvent* ereignis)
     }
     ergebnisfenster_->close();
     ereignis->accept();
+}
+
+QAbstractButton* THauptfenster::Schalterknopf(QLayout* zeile, const char* name, const QString& text,
+                                              bool TSchalter::*schalter, std::vector<bool TSchalter::*> ausschliessend,
+                                              bool schnappschuss)
+{
+    auto* k = new QToolButton(this);
+    k->setObjectName(QString::fromLatin1(name));
+    k->setText(text);
+    k->setCheckable(true);
+    k->setAutoRaise(false);
+    zeile->addWidget(k);
+    schalterknoepfe_.emplace_back(k, schalter);
+    connect(k, &QToolButton::toggled, this, [this, schalter, ausschliessend, schnappschuss](bool an) {
+        Schalter.*schalter = an;
+        if (an)
+            for (bool TSchalter::*anderer : ausschliessend) Schalter.*anderer = false;
+        if (schnappschuss && FlugzeugVon(Szene.get())) {
+            Geaendert = true;
+            Host.SnapshotErstellen();
+        }
+        Aktualisieren();
+        NeuZeichnen();
+    });
+    return k;
+}
+
+namespace {
+
+QToolButton* Werkzeugknopf(QWidget* eltern, QLayout* zeile, const char* name, const QString& text, const QString& hinweis = {})
+{
+    auto* k = new QToolButton(eltern);
+    k->setObjectName(QString::fromLatin1(name));
+    k->setText(text);
+    if (!hinweis.isEmpty()) k->setToolTip(hinweis);
+    zeile->addWidget(k);
+    return k;
+}
+
+QHBoxLayout* Knopfzeile(QVBoxLayout* l)
+{
+    auto* z = new QHBoxLayout;
+    z->setSpacing(2);
+    l->addLayout(z);
+    return z;
+}
+
+/// Offers a file for a drawing: BMP or JPEG, the extension added when the name has none of them.
+void BildSpeichern(QWidget* eltern, const QImage& bild, const QString& vorschlag)
+{
+    QString filter;
+    QString name = QFileDialog::getSaveFileName(eltern, QString(), vorschlag,
+                                                QStringLiteral("*.BMP,*.JPG (*.bmp *.jpg);;Bitmaps (*.bmp);;JPEG (*.jpg)"),
+                                                &filter);
+    if (name.isEmpty()) return;
+    const QString gross = name.toUpper();
+    const bool jpeg = gross.endsWith(QStringLiteral(".JPG")) || (!gross.endsWith(QStringLiteral(".BMP")) && filter.startsWith(QStringLiteral("JPEG")));
+    if (!gross.endsWith(QStringLiteral(".BMP")) && !gross.endsWith(QStringLiteral(".JPG")))
+        name += jpeg ? QStringLiteral(".JPG") : QStringLiteral(".BMP");
+    if (!bild.save(name, jpeg ? "JPG" : "BMP"))
+        QMessageBox::warning(eltern, QStringLiteral("VELION"), name);
+}
+
+}  // namespace
+
+QWidget* THauptfenster::Gruppe2D()
+{
+    auto* gruppe = new QGroupBox(QStringLiteral("2D"), this);
+    gruppe->setObjectName(QStringLiteral("Gruppe2D"));
+    auto* l = new QVBoxLayout(gruppe);
+    l->setSpacing(2);
+
+    QHBoxLayout* z = Knopfzeile(l);
+    QToolButton* gitter = Werkzeugknopf(gruppe, z, "Panelgitter", QStringLiteral("Gitter"), QStringLiteral("Panelgitter / Umriss"));
+    gitter->setCheckable(true);
+    gitter->setChecked(true);
+    connect(gitter, &QToolButton::toggled, this, [this](bool an) {
+        diagramm2D_->Panelgitter = an;
+        NeuZeichnen();
+    });
+    Schalterknopf(z, "Zirkulation", QStringLiteral("Gamma"), &TSchalter::GammaLokal);
+    Schalterknopf(z, "CaLokal", QStringLiteral("ca"), &TSchalter::CaLokal);
+    Schalterknopf(z, "CwiLokal", QStringLiteral("cwi"), &TSchalter::CwiLokal, {&TSchalter::CwvLokal, &TSchalter::CwgLokal});
+    Schalterknopf(z, "CwvLokal", QStringLiteral("cwv"), &TSchalter::CwvLokal, {&TSchalter::CwiLokal, &TSchalter::CwgLokal})
+        ->setToolTip(QStringLiteral("Verteilung des Profilwiderstandes cw-visc"));
+    Schalterknopf(z, "CwgLokal", QStringLiteral("cwg"), &TSchalter::CwgLokal, {&TSchalter::CwiLokal, &TSchalter::CwvLokal})
+        ->setToolTip(QStringLiteral("Verteilung des Gesamtwiderstandes cwg"));
+    Schalterknopf(z, "AiLokal", QStringLiteral("ai"), &TSchalter::AiLokal);
+    Schalterknopf(z, "ReLokal", QStringLiteral("RE"), &TSchalter::ReLokal);
+    Schalterknopf(z, "Blasenwarnung", QStringLiteral("BL"), &TSchalter::Blasenwarnung)
+        ->setToolTip(QStringLiteral("Blasenwarnung einzeichnen"));
+    z->addStretch(1);
+
+    z = Knopfzeile(l);
+    Schalterknopf(z, "XD", QStringLiteral("XD"), &TSchalter::XD)->setToolTip(QStringLiteral("Druckpunkt einzeichnen"));
+    Schalterknopf(z, "XS", QStringLiteral("XS"), &TSchalter::XS)->setToolTip(QStringLiteral("Schwerpunkt einzeichnen"));
+    Schalterknopf(z, "XN", QStringLiteral("XN"), &TSchalter::XN)->setToolTip(QStringLiteral("Neutralpunkt einzeichnen"));
+    z->addStretch(1);
+
+    z = Knopfzeile(l);
+    Schalterknopf(z, "GesamtFlugzeug", QStringLiteral("Kontur"), &TSchalter::GesamtFlugzeugDarstellung)
+        ->setToolTip(QStringLiteral("Kontur des gesamten Flugzeuges dazuzeichnen"));
+    Schalterknopf(z, "Klappenwinkel2D", QStringLiteral("Klappe°"), &TSchalter::KlappenwinkelAusgabe)
+        ->setToolTip(QStringLiteral("Klappenwinkel einblenden"));
+    Schalterknopf(z, "GammaVorgabe", QStringLiteral("Hilfskurve"), &TSchalter::GammaVorgabe)
+        ->setToolTip(QStringLiteral("Darstellen der Zirkulations-Hilfskurve"));
+    z->addStretch(1);
+
+    z = Knopfzeile(l);
+    auto* minmax = new QCheckBox(QStringLiteral("ca_max_min einblenden"), gruppe);
+    minmax->setObjectName(QStringLiteral("CaMaxMin"));
+    z->addWidget(minmax);
+    schalterknoepfe_.emplace_back(minmax, &TSchalter::CaLokalMinMax);
+    connect(minmax, &QCheckBox::toggled, this, [this](bool an) {
+        Schalter.CaLokalMinMax = an;
+        NeuZeichnen();
+    });
+    auto* integral = new QCheckBox(QStringLiteral("Hilfskurve , ON=Integral, OFF=Mitte "), gruppe);
+    integral->setObjectName(QStringLiteral("HilfskurveIntegral"));
+    z->addWidget(integral);
+    schalterknoepfe_.emplace_back(integral, &TSchalter::GammaVorgabeIntegral);
+    connect(integral, &QCheckBox::toggled, this, [this](bool an) {
+        Schalter.GammaVorgabeIntegral = an;
+        NeuZeichnen();
+    });
+    z->addStretch(1);
+
+    z = Knopfzeile(l);
+    // Pan and zoom of the plan; the marker stays at its span position.
+    const auto ansicht = [this](int dx, int dy, double zoom) {
+        TFLAECHE* fl = FlaecheVon(Szene.get());
+        if (!fl) return;
+        fl->Verschiebung2D.x += dx;
+        fl->Verschiebung2D.y += dy;
+        if (zoom != 0.0) fl->Zoom2D = std::max(0.1L, fl->Zoom2D + Extended(zoom));
+        NeuZeichnen();
+    };
+    for (auto [name, text, dx, dy, zoom] :
+         {std::tuple{"Rechts2D", ">", 25, 0, 0.0}, std::tuple{"Links2D", "<", -25, 0, 0.0},
+          std::tuple{"Oben2D", "^", 0, -25, 0.0}, std::tuple{"Unten2D", "v", 0, 25, 0.0},
+          std::tuple{"ZoomPlus2D", "+", 0, 0, 0.1}, std::tuple{"ZoomMinus2D", "-", 0, 0, -0.1}}) {
+        QToolButton* k = Werkzeugknopf(gruppe, z, name, QString::fromUtf8(text));
+        k->setAutoRepeat(true);
+        k->setAutoRepeatDelay(200);
+        k->setAutoRepeatInterval(20);
+        connect(k, &QToolButton::clicked, this, [ansicht, dx = dx, dy = dy, zoom = zoom] { ansicht(dx, dy, zoom); });
+    }
+    connect(Werkzeugknopf(gruppe, z, "Standard2D", QStringLiteral("0"), QStringLiteral("2D-Grafik Defaultwerte setzen")),
+            &QToolButton::clicked, this, [this] {
+                if (TFLAECHE* fl = FlaecheVon(Szene.get())) {
+                    fl->Zoom2D = 1.0L;
+                    fl->Verschiebung2D = {};
+                    diagramm2D_->MarkierungAufSegment();
+                    Aktualisieren();
+                    NeuZeichnen();
+                }
+            });
+    connect(Werkzeugknopf(gruppe, z, "Speichern2D", QStringLiteral("BMP"), QStringLiteral("2D-Grafik_speichern unter")),
+            &QToolButton::clicked, this, [this] {
+                BildSpeichern(this, diagramm2D_->Bild(diagramm2D_->size()),
+                              QString::fromStdString((Szenenverzeichnis / (Szene->Name + "_2D")).string()));
+            });
+    connect(Werkzeugknopf(gruppe, z, "Kopieren2D", QStringLiteral("Clip"), QStringLiteral("2D-Grafik in die Zwischenablage kopieren")),
+            &QToolButton::clicked, this,
+            [this] { QApplication::clipboard()->setImage(diagramm2D_->Bild(diagramm2D_->size())); });
+    auto* posText = new QLabel(QStringLiteral("Pos.Y [m]"), gruppe);
+    posText->setObjectName(QStringLiteral("L_MarkierungPosY"));
+    z->addWidget(posText);
+    markierungsfeld_ = new QLineEdit(gruppe);
+    markierungsfeld_->setObjectName(QStringLiteral("MarkierungPosY"));
+    markierungsfeld_->setMaximumWidth(90);
+    z->addWidget(markierungsfeld_);
+    connect(markierungsfeld_, &QLineEdit::editingFinished, this, [this] {
+        if (!markierungsfeld_->isModified()) return;
+        Extended y = 0.0L;
+        try {
+            y = TextToReal(markierungsfeld_->text().toStdString());
+        } catch (const EKonvertierung&) {
+            Host.Fehlertext(2);
+            markierungsfeld_->setFocus();
+            return;
+        }
+        diagramm2D_->MarkierungSetzen(double(y));
+        Aktualisieren();
+        NeuZeichnen();
+    });
+    z->addStretch(1);
+
+    diagramm2D_ = new TDiagramm2D(Szene, Schalter, Farben, Host, gruppe);
+    l->addWidget(diagramm2D_, 1);
+    connect(diagramm2D_, &TDiagramm2D::SegmentGewaehlt, this, [this](int segment) {
+        AuswahlUebernehmen(FlugzeugVon(Szene.get())->AktuelleFlaeche, segment);
+    });
+    connect(diagramm2D_, &TDiagramm2D::FluegelZeigen, this, [this] {
+        if (AktuelleIndizes().second >= 0) SeiteZeigen(QStringLiteral("SeiteFluegel"));
+    });
+    infozeile_ = new QLabel(gruppe);
+    infozeile_->setObjectName(QStringLiteral("Informationszeile"));
+    infozeile_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    l->addWidget(infozeile_);
+    return gruppe;
+}
+
+QWidget* THauptfenster::Gruppe3D()
+{
+    auto* gruppe = new QGroupBox(QStringLiteral("3D"), this);
+    gruppe->setObjectName(QStringLiteral("Gruppe3D"));
+    auto* l = new QVBoxLayout(gruppe);
+    l->setSpacing(2);
+
+    QHBoxLayout* z = Knopfzeile(l);
+    Schalterknopf(z, "GefuelltePanels", QStringLiteral("Füllen"), &TSchalter::GefuelltePanels);
+    Schalterknopf(z, "VerdeckteLinien", QStringLiteral("Verdeckt"), &TSchalter::VerdeckteLinien);
+    Schalterknopf(z, "FreieWirbel", QStringLiteral("Nachlauf"), &TSchalter::FreieWirbelZeichnen);
+    Schalterknopf(z, "GebundeneWirbel", QStringLiteral("Wirbel"), &TSchalter::GebundeneWirbelZeichnen);
+    Schalterknopf(z, "Panelnormalen", QStringLiteral("n"), &TSchalter::PanelnormalvektorenZeichnen);
+    Schalterknopf(z, "Panelkraefte", QStringLiteral("F"), &TSchalter::PanelkraftvektorenZeichnen);
+    Schalterknopf(z, "Volumenmodell", QStringLiteral("Volumen"), &TSchalter::VolumenmodellZeichnen);
+    z->addStretch(1);
+
+    z = Knopfzeile(l);
+    Schalterknopf(z, "Anstroemvektor", QStringLiteral("Anströmung"), &TSchalter::AnstroemvektorZeichnen);
+    Schalterknopf(z, "Segmentkanten", QStringLiteral("Kanten"), &TSchalter::SegmentkantenmarkierungZeichnen);
+    Schalterknopf(z, "Momentenrichtung", QStringLiteral("M"), &TSchalter::MomentendrehrichtungZeichnen, {}, false);
+    QHBoxLayout* modizeile = Knopfzeile(l);
+    const std::vector<bool TSchalter::*> modi{&TSchalter::Rotieren, &TSchalter::Verschieben, &TSchalter::Zoomen,
+                                             &TSchalter::Bearbeiten};
+    for (auto [name, text, modus] : {std::tuple{"Rotieren", "rotieren", &TSchalter::Rotieren},
+                                     std::tuple{"Verschieben", "verschieben", &TSchalter::Verschieben},
+                                     std::tuple{"Zoomen", "zoomen", &TSchalter::Zoomen},
+                                     std::tuple{"Bearbeiten", "bearbeiten", &TSchalter::Bearbeiten}}) {
+        std::vector<bool TSchalter::*> andere;
+        for (bool TSchalter::*m : modi)
+            if (m != modus) andere.push_back(m);
+        QAbstractButton* k = Schalterknopf(modizeile, name, QString::fromUtf8(text), modus, andere);
+        // One mode is always on: pressing the active one again keeps it.
+        connect(k, &QAbstractButton::toggled, this, [this, k, modus = modus](bool an) {
+            if (!an && !(Schalter.Rotieren || Schalter.Verschieben || Schalter.Zoomen || Schalter.Bearbeiten)) {
+                Schalter.*modus = true;
+                const QSignalBlocker still(k);
+                k->setChecked(true);
+            }
+        });
+    }
+    auto* np = Werkzeugknopf(gruppe, z, "Nullpunkt", QStringLiteral("NP"));
+    connect(np, &QToolButton::clicked, this, [this] {
+        if (TFLUGZEUG* f = FlugzeugVon(Szene.get())) {
+            f->NullpunktSichtbar = !f->NullpunktSichtbar;
+            Geaendert = true;
+            Host.SnapshotErstellen();
+            Aktualisieren();
+            NeuZeichnen();
+        }
+    });
+    auto* laenge = Werkzeugknopf(gruppe, z, "Markierungslaenge", QStringLiteral("L"));
+    connect(laenge, &QToolButton::clicked, this, [this] {
+        TFLUGZEUG* f = FlugzeugVon(Szene.get());
+        if (!f) return;
+        QString text = QString::fromStdString(Zahl(f->LaengeMarkierungslinien, Trennzeichen()));
+        for (;;) {
+            bool ok = false;
+            text = QInputDialog::getText(this, QString::fromStdString(Host.Ausgabetext(1)),
+                                         QString::fromStdString(Host.Ausgabetext(1)), QLineEdit::Normal, text, &ok);
+            if (!ok) return;
+            try {
+                f->LaengeMarkierungslinien = TextToReal(text.toStdString());
+                break;
+            } catch (const EKonvertierung&) {
+                Host.Fehlertext(2);
+            }
+        }
+        Geaendert = true;
+        Host.SnapshotErstellen();
+        Aktualisieren();
+        NeuZeichnen();
+    });
+    auto* symmetrie = new QCheckBox(QStringLiteral("Symmetrie Check"), gruppe);
+    symmetrie->setObjectName(QStringLiteral("SymmetrieCheck"));
+    symmetrie->setToolTip(QStringLiteral("Symmetriecheck durchführen"));
+    z->addWidget(symmetrie);
+    connect(symmetrie, &QCheckBox::toggled, this, [this](bool an) {
+        if (!Host.Flags.RechnungLaeuft) ansicht3D_->Symmetriecheck(an);
+    });
+    z->addStretch(1);
+    z = modizeile;
+    connect(Werkzeugknopf(gruppe, z, "Speichern3D", QStringLiteral("BMP"), QStringLiteral("3D-Grafik_speichern unter")),
+            &QToolButton::clicked, this, [this] {
+                BildSpeichern(this, ansicht3D_->Bild(),
+                              QString::fromStdString((Szenenverzeichnis / (Szene->Name + "_3D")).string()));
+            });
+    connect(Werkzeugknopf(gruppe, z, "Kopieren3D", QStringLiteral("Clip"), QStringLiteral("3D-Grafik in die Zwischenablage kopieren")),
+            &QToolButton::clicked, this, [this] { QApplication::clipboard()->setImage(ansicht3D_->Bild()); });
+    z->addStretch(1);
+
+    auto* bild = new QHBoxLayout;
+    ansicht3D_ = new TAnsicht3D(Szene, Schalter, Farben, gruppe);
+    bild->addWidget(ansicht3D_, 1);
+    flaechenliste_ = new QListWidget(gruppe);
+    flaechenliste_->setObjectName(QStringLiteral("Flaechenliste"));
+    flaechenliste_->setMaximumWidth(120);
+    bild->addWidget(flaechenliste_);
+    l->addLayout(bild, 1);
+    connect(ansicht3D_, &TAnsicht3D::PanelGewaehlt, this, &THauptfenster::AuswahlUebernehmen);
+    connect(ansicht3D_, &TAnsicht3D::AnsichtGeaendert, this, [this] { Aktualisieren(); });
+    connect(flaechenliste_, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
+        TFLUGZEUG* f = FlugzeugVon(Szene.get());
+        TFLAECHE* fl = f ? f->Flaechen.Get(flaechenliste_->row(item)) : nullptr;
+        if (!fl) return;
+        // Visibility is no model change: it is not saved and takes no snapshot.
+        fl->Sichtbar = item->checkState() == Qt::Checked;
+        NeuZeichnen();
+    });
+    connect(flaechenliste_, &QListWidget::currentRowChanged, this, [this](int zeile) {
+        const TFLUGZEUG* f = FlugzeugVon(Szene.get());
+        if (f && zeile >= 0 && zeile != f->AktuelleFlaeche && zeile < f->Flaechen.Count())
+            AuswahlUebernehmen(zeile, f->Flaechen.Get(zeile)->AktuellesSegment);
+    });
+    return gruppe;
+}
+
+void THauptfenster::Flaechenliste()
+{
+    const TFLUGZEUG* f = FlugzeugVon(Szene.get());
+    const int n = f ? f->Flaechen.Count() : 0;
+    const QSignalBlocker still(flaechenliste_);
+    if (flaechenliste_->count() != n) {
+        flaechenliste_->clear();
+        for (int i = 0; i < n; ++i) {
+            const TFLAECHE& fl = *f->Flaechen.Get(i);
+            auto* item = new QListWidgetItem(QString::number(i) + QStringLiteral(") ") + QString::fromStdString(fl.Bezeichnung),
+                                             flaechenliste_);
+            item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+            item->setCheckState(fl.Sichtbar ? Qt::Checked : Qt::Unchecked);
+        }
+    }
+    if (f) flaechenliste_->setCurrentRow(f->AktuelleFlaeche);
+}
+
+void THauptfenster::AuswahlUebernehmen(int flaeche, int segment)
+{
+    TFLUGZEUG* f = FlugzeugVon(Szene.get());
+    TFLAECHE* fl = f ? f->Flaechen.Get(flaeche) : nullptr;
+    if (!fl) return;
+    const bool andereFlaeche = flaeche != f->AktuelleFlaeche;
+    f->AktuelleFlaeche = flaeche;
+    if (fl->Segmente.Get(segment)) fl->AktuellesSegment = segment;
+    // A pick in the 3D view or a new surface moves the marker to the segment; a click in the
+    // diagram leaves it where the user put it.
+    if (andereFlaeche || sender() == ansicht3D_) {
+        diagramm2D_->MarkierungAufSegment();
+        if (sender() == ansicht3D_ && segment >= 0) SeiteZeigen(QStringLiteral("SeiteFluegel"));
+    }
+    Aktualisieren();
+    NeuZeichnen();
 }

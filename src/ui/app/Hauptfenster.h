@@ -13,13 +13,20 @@
 #include "model/TSchalter.h"
 #include "model/T_Szene.h"
 #include "ui/app/FensterHost.h"
+#include "ui/view/Zeichenfarben.h"
 
+class QLayout;
 class QLineEdit;
 class QTabWidget;
 class QFormLayout;
 class QPushButton;
 class QCheckBox;
 class TErgebnisfenster;
+class TAnsicht3D;
+class TDiagramm2D;
+class QAbstractButton;
+class QLabel;
+class QListWidget;
 
 /// What an input field changes beyond its own value.
 enum class TNeuaufbau { Keiner, Flaeche, Gitter, Masse };
@@ -33,6 +40,7 @@ public:
     TFensterHost Host;
     std::unique_ptr<TSZENE> Szene;
     TSchalter Schalter;
+    TZeichenfarben Farben;
     bool Geaendert = false;
     std::filesystem::path Szenenverzeichnis;
 
@@ -52,6 +60,10 @@ public:
     bool SeiteZeigen(const QString& name);
     void BerechnungStarten();
     TErgebnisfenster* Ergebnisfenster() const { return ergebnisfenster_; }
+    TAnsicht3D* Ansicht3D() const { return ansicht3D_; }
+    TDiagramm2D* Diagramm2D() const { return diagramm2D_; }
+    /// The line of the marker strip's values under the diagram.
+    QString Informationszeile() const;
 
 protected:
     void closeEvent(QCloseEvent* ereignis) override;
@@ -69,6 +81,14 @@ private:
     QWidget* SeiteAuslegung();
     QWidget* SeiteGesamtpolaren();
     void MenuesAufbauen();
+    QWidget* Gruppe2D();
+    QWidget* Gruppe3D();
+    /// A toggle of a display switch: it changes the scene (snapshot) and redraws.
+    QAbstractButton* Schalterknopf(QLayout* zeile, const char* name, const QString& text, bool TSchalter::*schalter,
+                                   std::vector<bool TSchalter::*> ausschliessend = {}, bool schnappschuss = true);
+    /// The surface and segment under a click in a drawing become current.
+    void AuswahlUebernehmen(int flaeche, int segment);
+    void Flaechenliste();
     QLineEdit* Feld(QFormLayout* form, const QString& name, const QString& beschriftung,
                     std::function<std::string(char)> lesen, std::function<bool(const std::string&)> uebernehmen,
                     TNeuaufbau aufbau);
@@ -89,6 +109,12 @@ private:
     QPushButton* stopp_ = nullptr;
     QPushButton* start_ = nullptr;
     TErgebnisfenster* ergebnisfenster_ = nullptr;
+    TAnsicht3D* ansicht3D_ = nullptr;
+    TDiagramm2D* diagramm2D_ = nullptr;
+    QLabel* infozeile_ = nullptr;
+    QLineEdit* markierungsfeld_ = nullptr;
+    QListWidget* flaechenliste_ = nullptr;
+    std::vector<std::pair<QAbstractButton*, bool TSchalter::*>> schalterknoepfe_;
     std::filesystem::path szenendatei_;
     bool schliessenNachRechnung_ = false;
 };

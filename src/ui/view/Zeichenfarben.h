@@ -1,0 +1,42 @@
+// The colours and drawing preferences of the 3D view and the 2D diagrams, with their start values.
+#pragma once
+
+#include <QColor>
+
+#include <array>
+
+/// A colour as the settings file stores it: red in the low byte, then green, then blue.
+inline QColor Farbwert(unsigned wert) { return QColor(wert & 0xFF, (wert >> 8) & 0xFF, (wert >> 16) & 0xFF); }
+
+struct TZeichenfarben {
+    QColor Hintergrund = Farbwert(16777215);
+    QColor Panel = Farbwert(178);
+    QColor Markierung = Farbwert(8388608);
+    QColor Symmetriecheck = Farbwert(16711935);
+    QColor GammaLinie = Farbwert(255);
+    QColor GammaVorgabeLinie = Farbwert(255);
+    QColor CaLinie = Farbwert(32768);
+    QColor CaMaxLinie = Farbwert(32768);
+    QColor CwiLinie = Farbwert(8388736);
+    QColor CwvLinie = Farbwert(8388736);
+    QColor CwgLinie = Farbwert(8388736);
+    QColor AiLinie = Farbwert(128);
+    QColor ReLinie = Farbwert(16711680);
+    QColor Stroemungsabriss = Farbwert(255);
+    QColor BlasenwarnungOben = Farbwert(255);
+    QColor BlasenwarnungUnten = Farbwert(32768);
+    std::array<QColor, 100> Klappengruppen = [] {  ///< all black at start
+        std::array<QColor, 100> a;
+        a.fill(QColor(0, 0, 0));
+        return a;
+    }();
+
+    bool MarkierungsbalkenAlsKreuz = false;
+    bool Invertiere3DZoom = false;
+
+    /// (|1 - r|, |1 - g|, |1 - b|) of the background: marks that must stand out against it.
+    QColor InversHintergrund() const
+    {
+        return QColor(255 - Hintergrund.red(), 255 - Hintergrund.green(), 255 - Hintergrund.blue());
+    }
+};
