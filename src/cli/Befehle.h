@@ -19,3 +19,10 @@ void RegistriereProfile(CLI::App& app, TLauf& lauf);
 void RegistriereRun(CLI::App& app, TLauf& lauf);
 /// velion-cli design SCENE.vel [--ziel N --wert X] [--out FILE.VelOut] [--transfer DIR] [--json]
 void RegistriereDesign(CLI::App& app, TLauf& lauf);
+/// velion-cli polar SCENE.vel [--klappen G:S:E]... [--ewd F:S:E]... [--anstellwinkel S:E] [--schritte N]
+/// [--fix ...] [--bemerkung TEXT] [--out FILE.velpol] [--json]
+void RegistrierePolar(CLI::App& app, TLauf& lauf);
+/// velion-cli polaren FILE.velpol|FILE.csv... [--out FILE.velpol] [--json]
+void RegistrierePolaren(CLI::App& app, TLauf& lauf);
+/// velion-cli export geometrie|werte SCENE.vel | polaren FILE... [--dezimal ...] [--zellen ...] [--out FILE]
+void RegistriereExport(CLI::App& app, TLauf& lauf);

@@ -17,6 +17,9 @@ int main(int argc, char** argv)
     RegistriereProfile(app, lauf);
     RegistriereRun(app, lauf);
     RegistriereDesign(app, lauf);
+    RegistrierePolar(app, lauf);
+    RegistrierePolaren(app, lauf);
+    RegistriereExport(app, lauf);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
