@@ -82,8 +82,11 @@ protected:
     {
         const fs::path datei = fs::path(testing::TempDir()) / "velion_gesamtpolare_zustand.vel";
         WriteScene(datei, *szene, schalter);
-        const std::string text = LeseDateiRoh(datei);
+        std::string text = LeseDateiRoh(datei);
         fs::remove(datei);
+        // The second line is the time of writing.
+        const std::size_t anfang = text.find("\r\n") + 2;
+        text.erase(anfang, text.find("\r\n", anfang) - anfang);
         return text;
     }
 

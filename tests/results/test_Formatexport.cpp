@@ -196,7 +196,7 @@ TEST(Formatexport, PolarsReadBackAgainstTheList)
     ASSERT_EQ(zeile.size(), 20u);
     EXPECT_EQ(zeile[3], "2,50000");
     EXPECT_EQ(zeile[4], "6,00000");
-    EXPECT_EQ(zeile[8], "0,61234");
+    EXPECT_EQ(zeile[8], "0,61235");
     EXPECT_EQ(zeile[18], "123,4567") << "cut to 8 characters";
     EXPECT_EQ(zeile[19], "Fehlberechnung!, Flügel 0 Ablösungen oben 12,5%, ");
     EXPECT_EQ(t.at("POL-0-PZ1")[19], "");
