@@ -25,3 +25,10 @@ void RegistriereEdit(CLI::App& app, TLauf& lauf);
 void RegistriereDxf(CLI::App& app, TLauf& lauf);
 /// velion-cli stl SCENE.vel OUT.stl [--flaechen I,J] [--einheit U] [--aufloesung N] [--geschlossen]
 void RegistriereStl(CLI::App& app, TLauf& lauf);
+/// velion-cli polar SCENE.vel [--klappen G:S:E]... [--ewd F:S:E]... [--anstellwinkel S:E] [--schritte N]
+/// [--fix ...] [--bemerkung TEXT] [--out FILE.velpol] [--json]
+void RegistrierePolar(CLI::App& app, TLauf& lauf);
+/// velion-cli polaren FILE.velpol|FILE.csv... [--out FILE.velpol] [--json]
+void RegistrierePolaren(CLI::App& app, TLauf& lauf);
+/// velion-cli export geometrie|werte SCENE.vel | polaren FILE... [--dezimal ...] [--zellen ...] [--out FILE]
+void RegistriereExport(CLI::App& app, TLauf& lauf);

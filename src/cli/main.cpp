@@ -22,6 +22,9 @@ int main(int argc, char** argv)
     RegistriereEdit(app, lauf);
     RegistriereDxf(app, lauf);
     RegistriereStl(app, lauf);
+    RegistrierePolar(app, lauf);
+    RegistrierePolaren(app, lauf);
+    RegistriereExport(app, lauf);
     BefehleBenennen(app);
     try {
         app.parse(argc, argv);

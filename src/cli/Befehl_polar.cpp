@@ -1,0 +1,205 @@
+// velion-cli polar: a total-polar series of a scene (flap deflections, incidences or the angle of
+// attack stepped, one design computation per step); prints the polar table or JSON and writes the
+// polar file on request. The scene itself is never changed.
+#include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/Befehl_polarausgabe.h"
+#include "cli/Befehle.h"
+#include "cli/Bericht.h"
+#include "cli/KonsolenHost.h"
+#include "cli/Rechenbefehl.h"
+#include "cli/Szenenzugriff.h"
+#include "common/Fehler.h"
+#include "control/Gesamtpolare.h"
+#include "geometry/Szenenaufbau.h"
+#include "model/Eingabegrenzen.h"
+#include "model/T_FLUGZEUG.h"
+#include "model/T_Szene.h"
+#include "results/Polardatei.h"
+#include "results/Polarliste.h"
+
+namespace {
+
+struct TPolarArgumente {
+    std::string datei;
+    std::vector<std::string> klappen;
+    std::vector<std::string> ewd;
+    std::optional<std::string> anstellwinkel;
+    std::optional<std::string> schritte;
+    std::string fix = "schwerpunkt";
+    std::string bemerkung;
+    std::optional<std::string> ausgabe;
+    TRechenargumente rechnen;
+};
+
+/// One line per step of the series on stderr (the computation's own status line stays as it is).
+void SchrittMelden(int& schritt, int maximum)
+{
+    ++schritt;
+    std::cerr << (TKonsolenHost::StderrIstTerminal() ? "\r\033[K" : "") << "Gesamtpolare: Schritt " << schritt << " von "
+              << maximum + 1 << '\n'
+              << std::flush;
+}
+
+/// "A:B:C" as three texts; throws EVelionFehler naming the option when the form is wrong.
+std::vector<std::string> Teile(const std::string& text, std::size_t anzahl, const std::string& option)
+{
+    std::vector<std::string> teile(1);
+    for (char c : text) {
+        if (c == ':')
+            teile.emplace_back();
+        else
+            teile.back() += c;
+    }
+    if (teile.size() != anzahl)
+        throw EVelionFehler(option + " \"" + text + "\": erwartet wird " +
+                            (anzahl == 3 ? "NUMMER:START:ENDE" : std::string("START:ENDE")) + " (Winkel in Grad)");
+    return teile;
+}
+
+std::array<TPolartabellenzeile, 4> Tabelle(const std::vector<std::string>& zeilen, const std::string& option,
+                                           const std::string& leer)
+{
+    if (zeilen.size() > 4) throw EVelionFehler(option + ": erwartet werden höchstens 4 Zeilen");
+    std::array<TPolartabellenzeile, 4> tabelle;
+    for (auto& t : tabelle) t.Nummer = leer;
+    for (std::size_t r = 0; r < zeilen.size(); ++r) {
+        const auto teile = Teile(zeilen[r], 3, option);
+        tabelle[r] = {teile[0], teile[1], teile[2]};
+    }
+    return tabelle;
+}
+
+/// Takes the series options into the aircraft; false after an error text or a message on stderr.
+bool ReiheEinstellen(const TPolarArgumente& a, TFLUGZEUG& f, THost& host, TPolarreihe& reihe)
+{
+    if (a.schritte && !EingabeUebernehmen(host, TEingabefeld::GesamtpolarSchrittzahl, *a.schritte, f.GesamtpolarSchrittzahl))
+        return false;
+    host.Flags.FehlertextGezeigt = false;
+    if (!a.klappen.empty()) {
+        reihe = TPolarreihe::Klappen;
+        if (KlappentabelleLesen(host, f, Tabelle(a.klappen, "--klappen", "0"))) return true;
+        if (!host.Flags.FehlertextGezeigt)
+            std::cerr << "Fehler: --klappen: eine Klappengruppe, die kein Segment der Szene trägt\n";
+        return false;
+    }
+    if (!a.ewd.empty()) {
+        reihe = TPolarreihe::Ewd;
+        if (EwdTabelleLesen(host, f, Tabelle(a.ewd, "--ewd", "-1"))) return true;
+        if (!host.Flags.FehlertextGezeigt)
+            std::cerr << "Fehler: --ewd: erwartet wird eine Flächennummer von 0 bis " << f.Flaechen.Count() - 1 << '\n';
+        return false;
+    }
+    if (a.anstellwinkel) {
+        reihe = TPolarreihe::Anstellwinkel;
+        const auto teile = Teile(*a.anstellwinkel, 2, "--anstellwinkel");
+        return EingabeUebernehmen(host, TEingabefeld::Anstellwinkel, teile[0], f.PolarAnstellwinkelStart) &&
+               EingabeUebernehmen(host, TEingabefeld::Anstellwinkel, teile[1], f.PolarAnstellwinkelEnde);
+    }
+    reihe = GespeicherteReihe(f);
+    return true;
+}
+
+TPolarfixierung Fixierung(const std::string& fix)
+{
+    if (fix == "ca") return TPolarfixierung::Ca;
+    if (fix == "anstellwinkel") return TPolarfixierung::Anstellwinkel;
+    return TPolarfixierung::Schwerpunkt;
+}
+
+const char* AusgangName(TGesamtpolarausgang a)
+{
+    switch (a) {
+    case TGesamtpolarausgang::Gestoppt: return "Gestoppt";
+    case TGesamtpolarausgang::Abgebrochen: return "Abgebrochen";
+    default: return "Fertig";
+    }
+}
+
+int Ausfuehren(const TPolarArgumente& a)
+{
+    TKonsolenHost host(a.rechnen.Still, a.rechnen.Sprache);
+    // The output is checked before the series, so no series is computed only to be lost.
+    if (a.ausgabe) {
+        const auto name = PolardateiName(*a.ausgabe);
+        if (!name) {
+            host.Fehlertext(47);
+            return 2;
+        }
+        AusgabedateiPruefen(*name, {a.datei});
+    }
+    TSchalter schalter;
+    const std::unique_ptr<TSZENE> szene = SzeneLadenUndAufbauen(a.datei, schalter, host);
+    TFLUGZEUG& f = *szene->Flugzeug;
+    TGesamtpolaroptionen optionen;
+    if (!ReiheEinstellen(a, f, host, optionen.Reihe)) return 2;
+    optionen.Fixierung = Fixierung(a.fix);
+    optionen.Bemerkung = a.bemerkung;
+    optionen.Auslegung.Rechnen.Loeser = Loesereinstellungen(a.rechnen);
+    int schritt = 0;
+    if (!a.rechnen.Still)
+        optionen.Fortschritt = [&schritt](int position, int maximum) {
+            if (position > 0) SchrittMelden(schritt, maximum);
+        };
+
+    TPolarliste liste;
+    TGesamtpolarergebnis ergebnis;
+    {
+        const TSigintStopp sigint(host.Flags.Stoppanforderung);
+        ergebnis = GesamtpolarBerechnen(*szene, schalter, host, liste, optionen);
+    }
+    if (ergebnis.Ausgang != TGesamtpolarausgang::Fertig) {
+        std::cerr << (ergebnis.Ausgang == TGesamtpolarausgang::Gestoppt ? "Gesamtpolare gestoppt"
+                                                                         : "Gesamtpolare nach einem Fehlschritt abgebrochen")
+                  << "; nach " << ergebnis.Schritte << " Schritten verworfen, die Szene ist unverändert.\n";
+        return 1;
+    }
+    if (a.ausgabe && !PolarenAusgeben(liste, *a.ausgabe, host, a.rechnen.Still)) return 2;
+    if (a.rechnen.Json) {
+        TBericht bericht;
+        PolarlisteBericht(liste, bericht);
+        TBericht& e = bericht.Eintrag("Gesamtpolare", "Gesamtpolare");
+        e.Text("Ausgang", "Ausgang", AusgangName(ergebnis.Ausgang));
+        e.Ganzzahl("Schritte", "Schritte", ergebnis.Schritte);
+        e.Ganzzahl("Fehlschritte", "Fehlschritte", ergebnis.Fehlschritte);
+        std::cout << JsonText(bericht.Json()) << '\n';
+    } else {
+        PolartabelleDrucken(liste, host, std::cout);
+    }
+    if (ergebnis.Fehlschritte > 0 && ergebnis.Fehlschritte == ergebnis.Schritte) {
+        std::cerr << "Jeder Schritt der Gesamtpolare ist fehlgeschlagen (Info \"FB\").\n";
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+void RegistrierePolar(CLI::App& app, TLauf& lauf)
+{
+    static TPolarArgumente a;
+    CLI::App* befehl = app.add_subcommand("polar", "Gesamtpolare: Reihe von Auslegungsberechnungen");
+    befehl->add_option("SZENE", a.datei, "Szenendatei (.vel)")->required();
+    auto* klappen = befehl->add_option("--klappen", a.klappen,
+                                       "Klappenberechnung: Zeile GRUPPE:START:ENDE (bis zu 4; Winkel in Grad)")
+                        ->type_name("G:S:E")
+                        ->allow_extra_args(false);
+    auto* ewd = befehl->add_option("--ewd", a.ewd, "EWD-Berechnung: Zeile FLAECHE:START:ENDE (bis zu 4)")
+                    ->type_name("F:S:E")
+                    ->allow_extra_args(false);
+    auto* winkel = befehl->add_option("--anstellwinkel", a.anstellwinkel,
+                                      "Anstellwinkel-Berechnung von START bis ENDE in Grad (negativ: --anstellwinkel=-2:6)")
+                       ->type_name("S:E");
+    klappen->excludes(ewd)->excludes(winkel);
+    ewd->excludes(winkel);
+    befehl->add_option("--schritte", a.schritte, "Anzahl Schritte q (die Reihe hat q + 1 Punkte)");
+    befehl->add_option("--fix", a.fix, "was jede Auslegung festhält (Klappen- und EWD-Reihe)")
+        ->check(CLI::IsMember({"schwerpunkt", "ca", "anstellwinkel"}));
+    befehl->add_option("--bemerkung", a.bemerkung, "Bemerkung zur Gesamtpolare");
+    befehl->add_option("--out", a.ausgabe, "Polardatei (.VELPOL) schreiben");
+    RechenoptionenHinzufuegen(*befehl, a.rechnen);
+    befehl->callback([&lauf] { lauf = [] { return Ausfuehren(a); }; });
+}

@@ -1,0 +1,76 @@
+// velion-cli polaren: reads polar files (".velpol" and old ".csv" tables, appended in the order
+// given), prints the table or JSON, and writes them anew as one ".velpol" file on request, which
+// converts old tables to the current format.
+#include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/Befehl_polarausgabe.h"
+#include "cli/Befehle.h"
+#include "cli/Bericht.h"
+#include "cli/KonsolenHost.h"
+#include "cli/Szenenzugriff.h"
+#include "results/Polardatei.h"
+#include "results/Polarliste.h"
+
+namespace {
+
+struct TPolarenArgumente {
+    std::vector<std::string> dateien;
+    std::optional<std::string> ausgabe;
+    bool json = false;
+    bool still = false;
+    std::string sprache;
+};
+
+int Ausfuehren(const TPolarenArgumente& a)
+{
+    TKonsolenHost host(a.still, a.sprache);
+    if (a.ausgabe) {
+        const auto name = PolardateiName(*a.ausgabe);
+        if (!name) {
+            host.Fehlertext(47);
+            return 2;
+        }
+        for (const std::string& d : a.dateien) AusgabedateiPruefen(*name, {d});
+    }
+    TPolarliste liste;
+    bool vollstaendig = true;
+    for (const std::string& datei : a.dateien) {
+        const std::optional<TPolarlesung> lesung = PolarenDazuladen(liste, datei);
+        if (!lesung) {
+            std::cerr << "Fehler: " << datei << ": erwartet wird eine Polardatei (.velpol) oder eine alte Polartabelle (.csv)\n";
+            return 2;
+        }
+        if (!lesung->Vollstaendig()) {
+            std::cerr << "Fehler: " << datei << ", Zeile " << lesung->Fehlerzeile << ": \"" << lesung->Fehlerinhalt
+                      << "\": erwartet wird eine Zahl; gelesen bis dahin: " << lesung->Gruppen << " vollständige Gruppen\n";
+            vollstaendig = false;
+        }
+    }
+    // A file that stopped in the middle is not written anew: the copy would silently lack its rest.
+    if (vollstaendig && a.ausgabe && !PolarenAusgeben(liste, *a.ausgabe, host, a.still)) return 2;
+    if (a.json) {
+        TBericht bericht;
+        PolarlisteBericht(liste, bericht);
+        std::cout << JsonText(bericht.Json()) << '\n';
+    } else {
+        PolartabelleDrucken(liste, host, std::cout);
+    }
+    return vollstaendig ? 0 : 2;
+}
+
+}  // namespace
+
+void RegistrierePolaren(CLI::App& app, TLauf& lauf)
+{
+    static TPolarenArgumente a;
+    CLI::App* befehl = app.add_subcommand("polaren", "Polardateien lesen, anzeigen und umsetzen");
+    befehl->add_option("DATEIEN", a.dateien, "Polardateien (.velpol) und alte Polartabellen (.csv)")->required();
+    befehl->add_option("--out", a.ausgabe, "alle gelesenen Polaren als Polardatei (.VELPOL) schreiben");
+    befehl->add_flag("--json", a.json, "ein JSON-Objekt auf stdout");
+    befehl->add_flag("--quiet", a.still, "keine Meldungen auf stderr außer Fehlern");
+    SpracheOptionHinzufuegen(*befehl, a.sprache);
+    befehl->callback([&lauf] { lauf = [] { return Ausfuehren(a); }; });
+}
