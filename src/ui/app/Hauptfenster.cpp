@@ -85,8 +85,9 @@ THauptfenster::THauptfenster(QWidget* parent) : QMainWindow(parent), Szene(std::
     links->addLayout(unten);
     zeilen->addLayout(links, 0);
 
-    // The 2D diagrams on the left, the 3D view on the right, each with its group of controls.
-    auto* teiler = new QSplitter(Qt::Horizontal, mitte);
+    // The 2D diagrams above, the 3D view below, each with its group of controls: stacked, the
+    // window still fits a 1280 pixel wide screen beside the pages.
+    auto* teiler = new QSplitter(Qt::Vertical, mitte);
     teiler->setObjectName(QStringLiteral("Teiler"));
     teiler->addWidget(Gruppe2D());
     teiler->addWidget(Gruppe3D());
