@@ -7,6 +7,7 @@
 #include "common/Host.h"
 #include "common/Zahlentext.h"
 #include "geometry/Flaechenbau.h"
+#include "geometry/Flaechenbearbeitung.h"
 #include "geometry/Gitterbau.h"
 #include "model/Endwerte.h"
 #include "model/T_FLUGZEUG.h"
@@ -39,20 +40,7 @@ void TExportaufloesung::Neubauen()
 
 std::unique_ptr<TFLAECHE> Exportkopie(const TFLAECHE& original, THost& host)
 {
-    auto kopie = std::make_unique<TFLAECHE>(original.Art);
-    kopie->Position = original.Position;
-    kopie->Verwindungswinkel = original.Verwindungswinkel;
-    kopie->Einstellwinkel = original.Einstellwinkel;
-    kopie->Profiltiefe = original.Profiltiefe;
-    kopie->AnzahlPanelsX = original.AnzahlPanelsX;
-    kopie->VerteilungX = original.VerteilungX;
-    kopie->Wurzelprofil->Assign(original.Wurzelprofil.get());
-    kopie->AktuellesSegment = original.AktuellesSegment;
-    kopie->Masse = original.Masse;
-    kopie->FlagManBeiwerte = original.FlagManBeiwerte;
-    kopie->Alfa0Man = original.Alfa0Man;
-    kopie->Cm0Man = original.Cm0Man;
-    for (const auto& s : original.Segmente) kopie->Segmente.Add(s->Copy());
+    auto kopie = FlaecheKopieren(original);
     kopie->AnzahlPanelsVolumendarstellung = original.AnzahlPanelsVolumendarstellung;
     BaueFlaeche(*kopie, host);
     return kopie;

@@ -17,8 +17,6 @@
 
 namespace {
 
-// The editing operations convert with the full digits of 180/pi.
-constexpr Extended GradJeRadiant = 57.295779513082320877L;
 const char* const StrakName = "strak";
 
 TFLAECHE* AktuelleFlaeche(const TBearbeitung& b) { return b.Flugzeug.Flaechen.Get(b.Flugzeug.AktuelleFlaeche); }

@@ -12,8 +12,6 @@
 
 namespace {
 
-// The editing operations convert with the full digits of 180/pi.
-constexpr Extended GradJeRadiant = 57.295779513082320877L;
 
 TFLAECHE* AktuelleFlaeche(const TBearbeitung& b) { return b.Flugzeug.Flaechen.Get(b.Flugzeug.AktuelleFlaeche); }
 

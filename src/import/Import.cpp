@@ -22,8 +22,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The editing operations convert with the full digits of 180/pi.
-constexpr Extended GradJeRadiant = 57.295779513082320877L;
 
 /// The surfaces of one import step (one wing of a project file, or the whole file otherwise).
 using TFlaechengruppe = std::vector<std::unique_ptr<TFLAECHE>>;

@@ -10,7 +10,7 @@
 #include "common/Textdatei.h"
 #include "common/Zahlentext.h"
 #include "evaluation/TErgebnis.h"
-#include "model/Endwerte.h"
+#include "geometry/Parameteraenderungen.h"
 #include "model/T_FLUGZEUG.h"
 #include "model/T_SEGMENT.h"
 #include "profile/Profilbeiwerte.h"
@@ -78,21 +78,6 @@ const char* Verteilungsname(TVerteilung v)
     case TVerteilung::Cos: return "COS";
     default: return "LINEAR";
     }
-}
-
-/// Sweep of the line through the points at BezugspunktPfeilwinkel % of the segment's inner and
-/// outer chord [°]. A segment without width has no such line; it is given its leading-edge sweep.
-Extended BezugslinienPfeilwinkel(const TFLAECHE& fl, int j)
-{
-    const TSEGMENT& s = *fl.Segmente.Get(j);
-    const Extended w = std::fabs(s.Segmentbreite);
-    if (w == 0.0L) return s.Pfeilwinkel;
-    const auto [links, rechts] = Endprofiltiefen(fl, j);
-    // The inner end is the one towards the root section.
-    const Extended innen = s.Segmentbreite < 0.0L ? rechts : links;
-    const Extended aussen = s.Segmentbreite < 0.0L ? links : rechts;
-    return std::atan(std::tan(s.Pfeilwinkel / GradProRad) - s.BezugspunktPfeilwinkel / 100.0L * (innen - aussen) / w) *
-           GradProRad;
 }
 
 /// The profile lines: file name, point count, then X and Z of every point.
@@ -177,7 +162,7 @@ std::vector<std::string> GeometrieExport(TFLUGZEUG* flugzeug, const THost& host,
             t.Wert(g + "-2", 218, seg.Profiltiefe);
             t.Wert(g + "-3", 204, seg.Verwindungswinkel);
             t.Wert(g + "-4", 219, seg.VFormWinkel);
-            t.Wert(g + "-5", 220, BezugslinienPfeilwinkel(fl, m));
+            t.Wert(g + "-5", 220, BezugslinienPfeilwinkel(fl, m, fl.Segmente.Get(m)->BezugspunktPfeilwinkel));
             t.Wert(g + "-6", 221, seg.BezugspunktPfeilwinkel);
             t.Ganz(g + "-7", 222, seg.AnzahlPanelsY);
             t.Text(g + "-8", 223, Verteilungsname(seg.VerteilungY));

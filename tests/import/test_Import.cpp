@@ -18,8 +18,6 @@
 
 namespace {
 
-constexpr Extended GradJeRadiant = 57.295779513082320877L;
-
 class TImportHost : public TAufzeichnenderHost {
 public:
     int Snapshots = 0;
