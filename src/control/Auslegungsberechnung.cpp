@@ -22,6 +22,7 @@
 #include "model/TSchalter.h"
 #include "model/T_FLUGZEUG.h"
 #include "model/T_Szene.h"
+#include "solver/Schnellloeser.h"
 
 namespace {
 
@@ -314,7 +315,8 @@ private:
         host_.NeuZeichnen();
         if (!host_.Flags.Stoppanforderung) {
             const auto start = TUhr::now();
-            ergebnis_.Profilauswertung = ProfilAuswertung(szene_, host_, schalter_.BlasenwiderstandRechnen);
+            ergebnis_.Profilauswertung = ProfilAuswertung(szene_, host_, schalter_.BlasenwiderstandRechnen,
+                                                         Rechenthreads(optionen_.Rechnen.Loeser));
             ergebnis_.SekundenProfilauswertung = std::chrono::duration<double>(TUhr::now() - start).count();
         }
         if (host_.Flags.Stoppanforderung) {

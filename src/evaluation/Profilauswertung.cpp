@@ -1,8 +1,12 @@
 // Profile evaluation of every strip, the drag totals and the moment correction.
 #include "evaluation/Profilauswertung.h"
 
+#include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <limits>
+#include <memory>
+#include <vector>
 
 #include "common/Host.h"
 #include "common/Mathe.h"
@@ -15,6 +19,7 @@
 #include "model/T_Szene.h"
 #include "profile/Streifenanalyse.h"
 #include "profile/T_Profil.h"
+#include "solver/T_Thread_Szene.h"
 
 namespace {
 
@@ -103,12 +108,121 @@ TStreifenprofil StreifenProfil(const TFLAECHE& fl, const TPAN& erstes)
     return ergebnis;
 }
 
-bool ProfilAuswertung(TSZENE& szene, THost& host, bool blasenwiderstand)
+namespace {
+
+/// The profile results of one strip before they go into its slots.
+struct TStreifenauswertung {
+    Extended AlfaGeometrisch = 0.0L;
+    Extended AlfaEffektiv = 0.0L;
+    TStreifenergebnis Ergebnis;
+};
+
+/// One strip of the evaluation: its surface, its row and its leading-edge panel.
+struct TStreifen {
+    TFLAECHE* Flaeche = nullptr;
+    int Zeile = 0;
+    const TPAN* Erstes = nullptr;
+};
+
+/// The profile analysis of one strip. It only reads the model, so strips may be analysed on
+/// several threads at once.
+TStreifenauswertung StreifenAuswerten(const TFLUGZEUG& f, const TStreifen& streifen, bool blasenwiderstand)
+{
+    const TFLAECHE& fl = *streifen.Flaeche;
+    const int j = streifen.Zeile;
+    TStreifenprofil sp = StreifenProfil(fl, *streifen.Erstes);
+    const TSEGMENT& segment = *fl.Segmente.Get(streifen.Erstes->Segment);
+    const Extended ausschlag = segment.Klappeninverse ? -sp.Klappenausschlag : sp.Klappenausschlag;
+
+    TStreifenauswertung a;
+    const Extended x = Skalarprodukt3D(f.Anstroemrichtung, sp.Normale);
+    a.AlfaGeometrisch = std::atan2(x, std::sqrt(1.0L - x * x)) * GradProRad;
+    a.AlfaEffektiv = a.AlfaGeometrisch - Slot(fl, j, SlotAi);
+
+    // Without flight speed (an aircraft without horizontal area) or with an infinite one (zero
+    // lift) a strip has no Reynolds number the stall model can work with: its profile values stay
+    // undefined instead of being taken from logarithms of 0 or of infinity, and it raises no stall
+    // or bubble warning.
+    const Extended re = Slot(fl, j, SlotRe);
+    TStreifenergebnis& e = a.Ergebnis;
+    if (AnalysierbareReynoldszahl(re)) {
+        e = StreifenAnalyse(*sp.Profil, sp.Klappentiefe, ausschlag, re, a.AlfaEffektiv, blasenwiderstand);
+    } else {
+        const Extended undefiniert = std::numeric_limits<Extended>::quiet_NaN();
+        e.AlfaMin = e.AlfaMax = e.CaMin = e.CaMax = e.Cw = e.XOben = e.XUnten = undefiniert;
+    }
+    return a;
+}
+
+void StreifenslotsSetzen(TFLAECHE& fl, int j, const TStreifenauswertung& a)
+{
+    const TStreifenergebnis& e = a.Ergebnis;
+    SetzeSlot(fl, j, SlotAlfaGeometrisch, a.AlfaGeometrisch);
+    SetzeSlot(fl, j, SlotAlfaEffektiv, a.AlfaEffektiv);
+    SetzeSlot(fl, j, SlotAlfaMin, e.AlfaMin);
+    SetzeSlot(fl, j, SlotAlfaMax, e.AlfaMax);
+    SetzeSlot(fl, j, SlotXOben, e.XOben);
+    SetzeSlot(fl, j, SlotXUnten, e.XUnten);
+    SetzeSlot(fl, j, SlotCaMax, e.CaMax);
+    SetzeSlot(fl, j, SlotCaMin, e.CaMin);
+    SetzeSlot(fl, j, SlotCwv, e.Cw);
+    SetzeSlot(fl, j, SlotBlaseOben, e.BlaseOben ? 1.0L : 0.0L);
+    SetzeSlot(fl, j, SlotBlaseUnten, e.BlaseUnten ? 1.0L : 0.0L);
+
+    const Extended ca = Slot(fl, j, SlotCa);
+    SetzeSlot(fl, j, SlotAbrissOben, ca > e.CaMax ? 1.0L : 0.0L);
+    SetzeSlot(fl, j, SlotAbrissUnten, ca < e.CaMin ? 1.0L : 0.0L);
+}
+
+/// Analyses every strip, on the calling thread with an event turn and a stop check per strip, or in
+/// contiguous bands on worker threads while the calling thread keeps the event loop turning. Both
+/// bars follow the strips done. False when a stop ended it.
+bool StreifenAnalysieren(const TFLUGZEUG& f, const std::vector<TStreifen>& streifen, std::vector<TStreifenauswertung>& auswertung,
+                         THost& host, bool blasenwiderstand, int threads)
+{
+    const int n = static_cast<int>(streifen.size());
+    auswertung.assign(streifen.size(), TStreifenauswertung{});
+    const auto fortschritt = [&host, n](int r) {
+        host.Fortschritt(TFortschrittsbalken::Haupt, r, n);
+        host.Fortschritt(TFortschrittsbalken::Neben, r, n);
+    };
+    if (threads <= 1 || n < 2) {
+        for (int i = 0; i < n; ++i) {
+            host.Ereignisschleife();
+            if (host.Flags.Stoppanforderung) return false;
+            fortschritt(i + 1);
+            auswertung[i] = StreifenAuswerten(f, streifen[i], blasenwiderstand);
+        }
+        return true;
+    }
+    threads = std::min(threads, n);
+    std::atomic<int> erledigt{0};
+    std::vector<std::unique_ptr<TArbeiter>> arbeiter;
+    for (int t = 0; t < threads; ++t) {
+        const int von = n * t / threads;
+        const int bis = n * (t + 1) / threads;
+        arbeiter.push_back(std::make_unique<TArbeitsauftrag>([&, von, bis] {
+            for (int i = von; i < bis && !host.Flags.Stoppanforderung; ++i) {
+                auswertung[i] = StreifenAuswerten(f, streifen[i], blasenwiderstand);
+                erledigt.fetch_add(1, std::memory_order_relaxed);
+            }
+        }));
+    }
+    LassArbeiten(arbeiter, host, [&] { fortschritt(erledigt.load(std::memory_order_relaxed)); });
+    return !host.Flags.Stoppanforderung;
+}
+
+}  // namespace
+
+bool ProfilAuswertung(TSZENE& szene, THost& host, bool blasenwiderstand, int threads)
 {
     TFLUGZEUG& f = *szene.Flugzeug;
     host.StatustextNr(64);
-    int streifenzahl = 0;
-    for (const auto& fl : f.Flaechen) streifenzahl += fl->Panelraster.RowCount();
+    std::vector<TStreifen> streifen;
+    for (const auto& fl : f.Flaechen)
+        for (int j = 0; j < fl->Panelraster.RowCount(); ++j)
+            if (const TPAN* erstes = fl->Panelraster.Get(j, 0)) streifen.push_back({fl.get(), j, erstes});
+    const int streifenzahl = static_cast<int>(streifen.size());
     host.Fortschritt(TFortschrittsbalken::Haupt, 1, streifenzahl);
     host.Fortschritt(TFortschrittsbalken::Neben, 1, streifenzahl);
 
@@ -117,61 +231,15 @@ bool ProfilAuswertung(TSZENE& szene, THost& host, bool blasenwiderstand)
         host.Fortschritt(TFortschrittsbalken::Neben, 0, 0);
     };
 
-    int r = 0;
-    for (const auto& flaeche : f.Flaechen) {
-        TFLAECHE& fl = *flaeche;
-        for (int j = 0; j < fl.Panelraster.RowCount(); ++j) {
-            ++r;
-            host.Ereignisschleife();
-            if (host.Flags.Stoppanforderung) {
-                fortschrittZurueck();
-                host.Flags.RechnungLaeuft = false;
-                host.NeuZeichnen();
-                host.Statustext("");
-                return false;
-            }
-            host.Fortschritt(TFortschrittsbalken::Haupt, r, streifenzahl);
-            host.Fortschritt(TFortschrittsbalken::Neben, r, streifenzahl);
-            const TPAN* erstes = fl.Panelraster.Get(j, 0);
-            if (!erstes) continue;
-
-            TStreifenprofil sp = StreifenProfil(fl, *erstes);
-            const TSEGMENT& segment = *fl.Segmente.Get(erstes->Segment);
-            const Extended ausschlag = segment.Klappeninverse ? -sp.Klappenausschlag : sp.Klappenausschlag;
-
-            const Extended x = Skalarprodukt3D(f.Anstroemrichtung, sp.Normale);
-            const Extended alfaGeo = std::atan2(x, std::sqrt(1.0L - x * x)) * GradProRad;
-            const Extended alfaEff = alfaGeo - Slot(fl, j, SlotAi);
-            SetzeSlot(fl, j, SlotAlfaGeometrisch, alfaGeo);
-            SetzeSlot(fl, j, SlotAlfaEffektiv, alfaEff);
-
-            // Without flight speed (an aircraft without horizontal area) or with an infinite one
-            // (zero lift) a strip has no Reynolds number the stall model can work with: its
-            // profile values stay undefined instead of being taken from logarithms of 0 or of
-            // infinity, and it raises no stall or bubble warning.
-            const Extended re = Slot(fl, j, SlotRe);
-            TStreifenergebnis e;
-            if (AnalysierbareReynoldszahl(re)) {
-                e = StreifenAnalyse(*sp.Profil, sp.Klappentiefe, ausschlag, re, alfaEff, blasenwiderstand);
-            } else {
-                const Extended undefiniert = std::numeric_limits<Extended>::quiet_NaN();
-                e.AlfaMin = e.AlfaMax = e.CaMin = e.CaMax = e.Cw = e.XOben = e.XUnten = undefiniert;
-            }
-            SetzeSlot(fl, j, SlotAlfaMin, e.AlfaMin);
-            SetzeSlot(fl, j, SlotAlfaMax, e.AlfaMax);
-            SetzeSlot(fl, j, SlotXOben, e.XOben);
-            SetzeSlot(fl, j, SlotXUnten, e.XUnten);
-            SetzeSlot(fl, j, SlotCaMax, e.CaMax);
-            SetzeSlot(fl, j, SlotCaMin, e.CaMin);
-            SetzeSlot(fl, j, SlotCwv, e.Cw);
-            SetzeSlot(fl, j, SlotBlaseOben, e.BlaseOben ? 1.0L : 0.0L);
-            SetzeSlot(fl, j, SlotBlaseUnten, e.BlaseUnten ? 1.0L : 0.0L);
-
-            const Extended ca = Slot(fl, j, SlotCa);
-            SetzeSlot(fl, j, SlotAbrissOben, ca > e.CaMax ? 1.0L : 0.0L);
-            SetzeSlot(fl, j, SlotAbrissUnten, ca < e.CaMin ? 1.0L : 0.0L);
-        }
+    std::vector<TStreifenauswertung> auswertung;
+    if (!StreifenAnalysieren(f, streifen, auswertung, host, blasenwiderstand, threads)) {
+        fortschrittZurueck();
+        host.Flags.RechnungLaeuft = false;
+        host.NeuZeichnen();
+        host.Statustext("");
+        return false;
     }
+    for (std::size_t i = 0; i < streifen.size(); ++i) StreifenslotsSetzen(*streifen[i].Flaeche, streifen[i].Zeile, auswertung[i]);
 
     // Viscous drag of every surface and of the aircraft, with its moments: the drag of a strip acts
     // at the midpoint of its trailing edge.

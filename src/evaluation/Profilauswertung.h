@@ -26,6 +26,8 @@ struct TStreifenprofil {
 /// The section data of the strip whose leading-edge panel is `erstes`.
 TStreifenprofil StreifenProfil(const TFLAECHE& flaeche, const TPAN& erstes);
 
-/// The whole profile evaluation after the last run of a design computation. Returns false when a
-/// stop request ended it (the strip slots written so far stay; the profile results are not valid).
-bool ProfilAuswertung(TSZENE& szene, THost& host, bool blasenwiderstand);
+/// The whole profile evaluation after the last run of a design computation, the strips analysed on
+/// `threads` worker threads (1: on the calling thread); the results do not depend on the thread
+/// count. Returns false when a stop request ended it (no strip slot is written then; the profile
+/// results are not valid).
+bool ProfilAuswertung(TSZENE& szene, THost& host, bool blasenwiderstand, int threads);

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <memory>
+#include <vector>
 
 #include "control/Rechenlauf.h"
 #include "evaluation/Gesamtbezugswerte.h"
@@ -51,7 +52,7 @@ TEST_F(ProfilauswertungTest, AnglesAndStallFlagsFollowTheLatticeLift)
         SCOPED_TRACE(static_cast<double>(winkel));
         auto szene = testflugzeuge::Rechteckfluegel(1.5L, 0.15L, 4, 4);
         Laufen(*szene, winkel);
-        ASSERT_TRUE(ProfilAuswertung(*szene, host, false));
+        ASSERT_TRUE(ProfilAuswertung(*szene, host, false, 1));
         EXPECT_TRUE(host.Flags.ProfilauswertungGueltig);
         const TFLAECHE& fl = *szene->Flugzeug->Flaechen.Get(0);
         int abrisse = 0;
@@ -99,7 +100,7 @@ TEST_F(ProfilauswertungTest, DragTotalsAddInterferenceAndFuselageDrag)
         f.RumpfWiderstand = fall.cwRumpf;
         f.RumpfQuerschnittflaeche = fall.aRumpf;
         Laufen(*szene, 3.0L);
-        ASSERT_TRUE(ProfilAuswertung(*szene, host, false));
+        ASSERT_TRUE(ProfilAuswertung(*szene, host, false, 1));
 
         Extended summe = 0.0L;
         for (const auto& fl : f.Flaechen) {
@@ -127,7 +128,7 @@ TEST_F(ProfilauswertungTest, ViscousDragCorrectsTheMomentsAtTheTrailingEdges)
     Laufen(*szene, 3.0L);
     const Extended cmy0 = f.CmyNullpunkt, cmz0 = f.CmzNullpunkt, cmx0 = f.CmxNullpunkt;
     const Extended cmy = f.Cmy, cmz = f.Cmz, cmx = f.Cmx;
-    ASSERT_TRUE(ProfilAuswertung(*szene, host, false));
+    ASSERT_TRUE(ProfilAuswertung(*szene, host, false, 1));
 
     Extended my0 = 0.0L, mz0 = 0.0L, my = 0.0L, mz = 0.0L;
     const T3Vektor r = f.Momentenbezugspunkt;
@@ -160,7 +161,7 @@ TEST_F(ProfilauswertungTest, InverseFlapIsEvaluatedWithTheOppositeDeflection)
         TSEGMENT& links = *szene->Flugzeug->Flaechen.Get(0)->Segmente.Get(0);
         links.Klappenausschlag = 6.0L;
         Laufen(*szene, 2.0L);
-        EXPECT_TRUE(ProfilAuswertung(*szene, host, false));
+        EXPECT_TRUE(ProfilAuswertung(*szene, host, false, 1));
         const TFLAECHE& fl = *szene->Flugzeug->Flaechen.Get(0);
         std::vector<Extended> werte;
         for (int j = 0; j < fl.Panelraster.RowCount(); ++j)
@@ -213,7 +214,7 @@ TEST_F(ProfilauswertungTest, StripsWithoutReynoldsNumberAreNotAnalysed)
     testflugzeuge::Hinzufuegen(*szene, std::move(fin));
     szene->Flugzeug->Schiebewinkel = 3.0L;
     Laufen(*szene, 0.0L);
-    ASSERT_TRUE(ProfilAuswertung(*szene, host, false));
+    ASSERT_TRUE(ProfilAuswertung(*szene, host, false, 1));
     const TFLAECHE& fl = *szene->Flugzeug->Flaechen.Get(0);
     ASSERT_GT(fl.Panelraster.RowCount(), 0);
     for (int j = 0; j < fl.Panelraster.RowCount(); ++j) {
@@ -225,6 +226,27 @@ TEST_F(ProfilauswertungTest, StripsWithoutReynoldsNumberAreNotAnalysed)
         EXPECT_TRUE(std::isfinite(Slot(fl, j, SlotAlfaGeometrisch)));
     }
     EXPECT_TRUE(std::isnan(szene->Flugzeug->CWv));
+}
+
+TEST_F(ProfilauswertungTest, WorkerThreadsGiveTheSameStripsAndTotals)
+{
+    // Two surfaces with flaps and several segments: strips of different profiles and Reynolds
+    // numbers, analysed on one thread and on three.
+    std::vector<std::vector<Extended>> werte;
+    for (int threads : {1, 3}) {
+        auto szene = testflugzeuge::SymmetrischesFlugzeug();
+        Laufen(*szene, 4.0L);
+        ASSERT_TRUE(ProfilAuswertung(*szene, host, true, threads));
+        std::vector<Extended> w{szene->Flugzeug->CWv, szene->Flugzeug->CW, szene->Flugzeug->Cmy};
+        for (const auto& fl : szene->Flugzeug->Flaechen)
+            for (int j = 0; j < fl->Panelraster.RowCount(); ++j)
+                for (int slot = 0; slot < ErgebnisSlotAnzahl; ++slot) w.push_back(Slot(*fl, j, slot));
+        werte.push_back(w);
+    }
+    ASSERT_GT(werte[0].size(), 100U);
+    ASSERT_EQ(werte[0].size(), werte[1].size());
+    for (std::size_t i = 0; i < werte[0].size(); ++i)
+        EXPECT_TRUE(werte[0][i] == werte[1][i] || (std::isnan(werte[0][i]) && std::isnan(werte[1][i]))) << i;
 }
 
 /// Requests a stop at the first turn of the event loop.
@@ -239,19 +261,24 @@ public:
 
 TEST_F(ProfilauswertungTest, StopEndsTheEvaluationWithoutValidProfileResults)
 {
-    auto szene = testflugzeuge::Rechteckfluegel(1.0L, 0.2L, 4, 2);
-    TSofortStopp stopp;
-    TRechenoptionen optionen;
-    optionen.Loeser.Multithread = false;
-    GesamtmasseBerechnen(*szene->Flugzeug);
-    Rechenlauf(*szene, schalter, optionen, stopp);
-    ASSERT_TRUE(stopp.Flags.ErgebnisseGueltig);
-    stopp.Scharf = true;
-    stopp.Flags.RechnungLaeuft = true;
-    EXPECT_FALSE(ProfilAuswertung(*szene, stopp, false));
-    EXPECT_FALSE(stopp.Flags.ProfilauswertungGueltig);
-    EXPECT_FALSE(stopp.Flags.RechnungLaeuft);
-    EXPECT_EQ(stopp.Statustexte.back(), "");
+    for (int threads : {1, 2}) {
+        SCOPED_TRACE(threads);
+        auto szene = testflugzeuge::Rechteckfluegel(1.0L, 0.2L, 4, 2);
+        TSofortStopp stopp;
+        TRechenoptionen optionen;
+        optionen.Loeser.Multithread = false;
+        GesamtmasseBerechnen(*szene->Flugzeug);
+        Rechenlauf(*szene, schalter, optionen, stopp);
+        ASSERT_TRUE(stopp.Flags.ErgebnisseGueltig);
+        stopp.Scharf = true;
+        stopp.Flags.RechnungLaeuft = true;
+        EXPECT_FALSE(ProfilAuswertung(*szene, stopp, false, threads));
+        EXPECT_FALSE(stopp.Flags.ProfilauswertungGueltig);
+        EXPECT_FALSE(stopp.Flags.RechnungLaeuft);
+        EXPECT_EQ(stopp.Statustexte.back(), "");
+        // Nothing of the stopped evaluation reaches the strips.
+        EXPECT_EQ(Slot(*szene->Flugzeug->Flaechen.Get(0), 0, SlotCwv), 0.0L);
+    }
 }
 
 }  // namespace
