@@ -12,6 +12,13 @@ namespace {
 
 constexpr Extended Unbegrenzt = std::numeric_limits<Extended>::infinity();
 
+/// A number the program can compute with: finite, and within the range of double too, because the
+/// lattice, the fast solver and the exports work in double, where a larger value is infinite.
+bool Endlich(Extended wert)
+{
+    return std::isfinite(wert) && std::fabs(wert) <= static_cast<Extended>(std::numeric_limits<double>::max());
+}
+
 struct TGrenze {
     bool Ganzzahl;
     Extended Min;
@@ -69,7 +76,7 @@ TEingabepruefung EingabePruefen(TEingabefeld feld, std::string_view text)
     } catch (const EKonvertierung&) {
         return {false, g.Lesefehler, 0.0L};
     }
-    if (!std::isfinite(wert)) return {false, g.Lesefehler, 0.0L};
+    if (!Endlich(wert)) return {false, g.Lesefehler, 0.0L};
     // The flap group is a spin value: out-of-range numbers are pulled back, never refused.
     if (feld == TEingabefeld::Klappengruppe) return {true, 0, std::clamp(wert, g.Min, g.Max)};
     if (wert < g.Min || wert > g.Max) return {false, g.Bereichsfehler, 0.0L};
@@ -80,7 +87,7 @@ bool WertZulaessig(TEingabefeld feld, Extended wert)
 {
     const TGrenze g = Grenze(feld);
     if (feld == TEingabefeld::Segmentbreite) wert = std::fabs(wert);
-    if (!std::isfinite(wert) || (g.Ganzzahl && wert != std::trunc(wert))) return false;
+    if (!Endlich(wert) || (g.Ganzzahl && wert != std::trunc(wert))) return false;
     return feld == TEingabefeld::Klappengruppe || (wert >= g.Min && wert <= g.Max);
 }
 

@@ -530,6 +530,8 @@ TEST(Szenendatei, WerteAusserhalbDerEingabegrenzenWerdenAbgewiesen)
         {"masse_negativ", "MASSE=0.04000", "MASSE=-90", "ab 0"},
         {"breite_inf", "SEGMENTBREITE=0.70000", "SEGMENTBREITE=inf", "vom Betrag"},
         {"breite_null", "SEGMENTBREITE=-0.60000", "SEGMENTBREITE=0", "vom Betrag"},
+        // Finite in long double, but beyond double: the lattice would turn it into infinity.
+        {"breite_1e400", "SEGMENTBREITE=0.70000", "SEGMENTBREITE=1e400", "vom Betrag"},
         {"pfeil_1e10", "PFEILWINKEL=2.00000", "PFEILWINKEL=1e10", "von -90 bis 90"},
         {"panels_negativ", "ANZAHL PANELS Y=6", "ANZAHL PANELS Y=-4", "ganze Zahl ab 1"},
         {"klappe_101", "KLAPPENTIEFE LINKS,RECHTS=24.00000 20.00000", "KLAPPENTIEFE LINKS,RECHTS=24 101", "von 0 bis 100"},
