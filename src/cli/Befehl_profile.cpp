@@ -99,6 +99,11 @@ std::vector<TWinkelergebnis> Polare(TProfil& profil, const TProfilOptionen& opti
     if (profil.Anzahl() < 3)
         throw EVelionFehler(optionen.Datei + ": das Panelverfahren braucht mindestens 3 Punkte, die Datei hat "
                             + std::to_string(profil.Anzahl()));
+    if (profil.Anzahl() > PanelverfahrenHoechstpunkte)
+        throw EVelionFehler(optionen.Datei + ": das Panelverfahren rechnet mit höchstens "
+                            + std::to_string(PanelverfahrenHoechstpunkte) + " Punkten, die Datei hat "
+                            + std::to_string(profil.Anzahl())
+                            + " (die Rechenzeit wächst mit der dritten Potenz der Punktzahl); bitte die Punkte ausdünnen");
     for (const Extended alfa : winkel) {
         TWinkelergebnis e;
         e.Alfa = alfa;

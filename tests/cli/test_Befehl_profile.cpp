@@ -2,7 +2,10 @@
 #include <sys/wait.h>
 
 #include <array>
+#include <cmath>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -147,4 +150,26 @@ TEST(BefehlProfile, BadAnalysisOptionsExitWithTwo)
     const TAusgabe a = Starte("profile --alpha 2 " + Daten("aero_zwei_punkte.dat"));
     EXPECT_EQ(a.Code, 2) << a.Text;
     EXPECT_NE(a.Text.find("mindestens 3 Punkte"), std::string::npos) << a.Text;
+}
+
+TEST(BefehlProfile, TooManyPointsForThePanelMethodAreRefusedUpFront)
+{
+    // A circle of 2002 points: its characteristic values come at once, the panel method (whose time
+    // grows with the cube of the count) is refused before it starts.
+    const std::filesystem::path datei = std::filesystem::temp_directory_path() / "velion_profil_2002.dat";
+    {
+        std::ofstream aus(datei);
+        aus << "Kreis\n";
+        for (int i = 0; i < 2002; ++i) {
+            const double w = 2.0 * 3.141592653589793 * i / 2001.0;
+            aus << 0.5 + 0.5 * std::cos(w) << ' ' << 0.05 * std::sin(w) << '\n';
+        }
+    }
+    const std::string name = "'" + datei.string() + "'";
+    const TAusgabe beiwerte = Starte("profile " + name);
+    EXPECT_EQ(beiwerte.Code, 0) << beiwerte.Text;
+    const TAusgabe polare = Starte("profile --alpha 2 " + name);
+    EXPECT_EQ(polare.Code, 2) << polare.Text;
+    EXPECT_NE(polare.Text.find("höchstens 2001 Punkten, die Datei hat 2002"), std::string::npos) << polare.Text;
+    std::filesystem::remove(datei);
 }
