@@ -346,6 +346,29 @@ private slots:
         fenster.Geaendert = false;
     }
 
+    /// A close request while the design computation runs stops it first; the window closes when
+    /// the stopped computation has returned.
+    void SchliessenWaehrendRechnung()
+    {
+        THauptfenster fenster(nullptr, Datenordner());
+        fenster.Host.AutomatischeAntwort = KnopfOK;
+        QVERIFY(fenster.SzeneOeffnen(VELION_EXAMPLES "/Segler.vel"));
+        fenster.show();
+        fenster.Host.AutomatischeAntwort = KnopfNO;  // the stopped run may leave a change: not saved
+        bool liefNoch = false;
+        QTimer::singleShot(0, &fenster, [&] {
+            liefNoch = fenster.Host.Flags.RechnungLaeuft;
+            fenster.close();
+            QVERIFY(fenster.isVisible());  // still running: the window waits for the stop
+        });
+        fenster.BerechnungStarten();
+        QVERIFY(liefNoch);
+        QVERIFY(!fenster.Host.Flags.RechnungLaeuft);
+        QVERIFY(!fenster.Host.Flags.ErgebnisseGueltig);
+        QVERIFY(!fenster.isVisible());
+        fenster.Geaendert = false;
+    }
+
     /// Start with a scene, then "Datei" and "Programm beenden" clicked with the mouse: the window
     /// closes, the settings file is written and the snapshot folder goes with the window.
     void StartenUndBeendenUeberMenue()

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -32,6 +33,7 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/Datenordner.h"
@@ -126,6 +128,18 @@ THauptfenster::THauptfenster(QWidget* parent, const std::filesystem::path& daten
         b->setValue(0);
     }
     status->addWidget(laufzeit);
+    // Panel 1: the processor load ten times a second, during a computation also its running time.
+    auto* takt = new QTimer(this);
+    connect(takt, &QTimer::timeout, this, [this, laufzeit] {
+        QString text = QStringLiteral("CPU_Usage=") + QString::number(prozessorlast_.Messen()) + QStringLiteral("%");
+        if (!Host.Flags.RechnungLaeuft) laufuhr_.invalidate();
+        else {
+            if (!laufuhr_.isValid()) laufuhr_.start();
+            text += QStringLiteral("  /  Laufzeit ") + QString::number(laufuhr_.elapsed()) + QStringLiteral("ms");
+        }
+        laufzeit->setText(text);
+    });
+    takt->start(100);
     status->addWidget(meldung, 1);
     status->addPermanentWidget(haupt);
     status->addPermanentWidget(neben);
@@ -1118,6 +1132,27 @@ int Tastencode(int taste)
 }
 
 }  // namespace
+
+int TProzessorlast::Messen()
+{
+    // The first line of /proc/stat: the jiffies of all processors by kind; the fourth and fifth
+    // are idle and waiting for input or output.
+    QFile datei(QStringLiteral("/proc/stat"));
+    if (!datei.open(QIODevice::ReadOnly)) return 0;
+    const QList<QByteArray> teile = datei.readLine().simplified().split(' ');
+    unsigned long long summe = 0, leer = 0;
+    for (int i = 1; i < teile.size(); ++i) {
+        const unsigned long long wert = teile[i].toULongLong();
+        summe += wert;
+        if (i == 4 || i == 5) leer += wert;
+    }
+    const unsigned long long dSumme = summe - summe_, dLeer = leer - leer_;
+    summe_ = summe;
+    leer_ = leer;
+    if (dSumme == 0 || dLeer > dSumme) return last_;
+    last_ = int(std::lround(100.0 * double(dSumme - dLeer) / double(dSumme)));
+    return last_;
+}
 
 bool THauptfenster::eventFilter(QObject* objekt, QEvent* ereignis)
 {

@@ -2,6 +2,7 @@
 // computation and the total polars, the commit of every input field into the model, the status bar.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 
 #include <filesystem>
@@ -38,6 +39,16 @@ class QMenu;
 enum class TNeuaufbau { Keiner, Flaeche, Gitter, Masse };
 /// What an input field holds; numbers of the aircraft and wing pages get spin buttons.
 enum class TFeldart { Text, Zahl, Ganzzahl };
+
+/// The system-wide processor load in percent since the previous measurement.
+class TProzessorlast {
+public:
+    int Messen();
+
+private:
+    unsigned long long summe_ = 0, leer_ = 0;
+    int last_ = 0;
+};
 
 class THauptfenster : public QMainWindow {
     Q_OBJECT
@@ -149,6 +160,8 @@ private:
     std::vector<TFeld> felder_;
     bool drehknoepfe_ = false;  ///< fields made now get spin buttons
     QMenu* schrittmenue_ = nullptr;
+    TProzessorlast prozessorlast_;
+    QElapsedTimer laufuhr_;  ///< since the running computation began
     QTabWidget* seiten_ = nullptr;
     QLineEdit* flaechennummer_ = nullptr;
     QLineEdit* segmentnummer_ = nullptr;
