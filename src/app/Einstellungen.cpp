@@ -11,12 +11,12 @@
 
 namespace {
 
-constexpr TFarbe GroessteFarbe = 16777215;
+constexpr TFarbwert GroessteFarbe = 16777215;
 const char* const Klappenblock = "[KLAPPENGRUPPENFARBEN]";
 const char* const Polarenblock = "[GESAMTPOLARENFARBEN]";
 
 /// The sixteen display colours with their keys, in file order.
-std::vector<std::pair<const char*, TFarbe*>> Farbschluessel(TEinstellungen& e)
+std::vector<std::pair<const char*, TFarbwert*>> Farbschluessel(TEinstellungen& e)
 {
     return {{"HINTERGRUNDFARBE=", &e.Hintergrundfarbe},
             {"PANELFARBE=", &e.Panelfarbe},
@@ -66,7 +66,7 @@ bool GanzzahlIn(const std::string& text, long long von, long long bis, int& ziel
     }
 }
 
-void Tabellenblock(const std::vector<std::string>& zeilen, std::size_t i, const char* block, std::array<TFarbe, 100>& tabelle,
+void Tabellenblock(const std::vector<std::string>& zeilen, std::size_t i, const char* block, std::array<TFarbwert, 100>& tabelle,
                    std::vector<std::string>& verworfen)
 {
     for (int j = 0; j < 100; ++j) {

@@ -12,27 +12,27 @@
 class THost;
 
 /// A 24-bit colour in Windows order: red + 256 green + 65536 blue.
-using TFarbe = std::int32_t;
+using TFarbwert = std::int32_t;
 
 struct TEinstellungen {
-    TFarbe Hintergrundfarbe = 16777215;
-    TFarbe Panelfarbe = 178;
-    TFarbe Markierungsfarbe = 8388608;
-    TFarbe Symmetriecheckfarbe = 16711935;
-    TFarbe GammaLinieFarbe = 255;
-    TFarbe GammaVorgabeLinieFarbe = 255;
-    TFarbe CaLinieFarbe = 32768;
-    TFarbe CaMaxLinieFarbe = 32768;
-    TFarbe CwiLinieFarbe = 8388736;
-    TFarbe CwvLinieFarbe = 8388736;
-    TFarbe CwgLinieFarbe = 8388736;
-    TFarbe AiLinieFarbe = 128;
-    TFarbe ReLinieFarbe = 16711680;
-    TFarbe StroemungsabrissFarbe = 255;
-    TFarbe BlasenwarnungObenFarbe = 255;
-    TFarbe BlasenwarnungUntenFarbe = 32768;
-    std::array<TFarbe, 100> Klappengruppenfarben{};
-    std::array<TFarbe, 100> Gesamtpolarenfarben{};
+    TFarbwert Hintergrundfarbe = 16777215;
+    TFarbwert Panelfarbe = 178;
+    TFarbwert Markierungsfarbe = 8388608;
+    TFarbwert Symmetriecheckfarbe = 16711935;
+    TFarbwert GammaLinieFarbe = 255;
+    TFarbwert GammaVorgabeLinieFarbe = 255;
+    TFarbwert CaLinieFarbe = 32768;
+    TFarbwert CaMaxLinieFarbe = 32768;
+    TFarbwert CwiLinieFarbe = 8388736;
+    TFarbwert CwvLinieFarbe = 8388736;
+    TFarbwert CwgLinieFarbe = 8388736;
+    TFarbwert AiLinieFarbe = 128;
+    TFarbwert ReLinieFarbe = 16711680;
+    TFarbwert StroemungsabrissFarbe = 255;
+    TFarbwert BlasenwarnungObenFarbe = 255;
+    TFarbwert BlasenwarnungUntenFarbe = 32768;
+    std::array<TFarbwert, 100> Klappengruppenfarben{};
+    std::array<TFarbwert, 100> Gesamtpolarenfarben{};
     std::string VerzeichnisFlugzszenen;
     std::string VerzeichnisProfile;
     std::vector<std::string> VerfuegbareSprachen;

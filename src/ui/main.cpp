@@ -5,6 +5,7 @@
 // toggle first and "--betrachtung WX,WY,WZ,ABSTAND" sets the 3D view's angles and distance.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QStringList>
@@ -15,6 +16,8 @@
 #include "ui/app/Bildschirmelemente.h"
 #include "ui/app/Hauptfenster.h"
 #include "ui/results/Ergebnisfenster.h"
+#include "ui/settings/Farbtabelle.h"
+#include "ui/settings/Verzeichnisfenster.h"
 #include "ui/view/Ansicht3D.h"
 
 int main(int argc, char* argv[])
@@ -115,6 +118,22 @@ int main(int argc, char* argv[])
             fenster.Ergebnisfenster()->Zeigen();
             QApplication::processEvents();
             if (!fenster.Ergebnisfenster()->grab().save(bild)) return 1;
+            fenster.Geaendert = false;
+            return 0;
+        }
+        // The settings windows, shown without their modal loop.
+        QDialog* einstellungsfenster = nullptr;
+        if (seite.compare(QStringLiteral("Verzeichnisse"), Qt::CaseInsensitive) == 0)
+            einstellungsfenster = fenster.findChild<TVerzeichnisfenster*>();
+        else if (seite.compare(QStringLiteral("Klappenfarben"), Qt::CaseInsensitive) == 0) {
+            auto* tabelle = fenster.findChild<TFarbtabelle*>();
+            tabelle->Fuellen(TFarbtabellenart::Klappenfarben);
+            einstellungsfenster = tabelle;
+        }
+        if (einstellungsfenster) {
+            einstellungsfenster->show();
+            QApplication::processEvents();
+            if (!einstellungsfenster->grab().save(bild)) return 1;
             fenster.Geaendert = false;
             return 0;
         }

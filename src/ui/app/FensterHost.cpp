@@ -38,6 +38,11 @@ void TFensterHost::NeuZeichnen()
     if (BeiNeuZeichnen) BeiNeuZeichnen();
 }
 
+void TFensterHost::SnapshotErstellen()
+{
+    if (BeiSnapshot) BeiSnapshot();
+}
+
 int TFensterHost::ZeigeFehlertext(int n)
 {
     const TFehlermeldung meldung = Texte.Fehlertext(n);

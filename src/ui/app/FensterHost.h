@@ -25,6 +25,7 @@ public:
     QPointer<QProgressBar> Nebenbalken;
     std::function<void()> BeiAktualisieren;
     std::function<void()> BeiNeuZeichnen;
+    std::function<void()> BeiSnapshot;
 
     /// Error texts shown so far (number), newest last; the tests read it.
     std::vector<int> GezeigteFehlertexte;
@@ -37,6 +38,7 @@ public:
     void Ereignisschleife() override;
     void Aktualisieren() override;
     void NeuZeichnen() override;
+    void SnapshotErstellen() override;
 
 protected:
     int ZeigeFehlertext(int n) override;

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -19,22 +20,31 @@
 #include <QImageWriter>
 #include <QButtonGroup>
 #include <QClipboard>
+#include <QActionGroup>
+#include <QColorDialog>
 #include <QToolButton>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/Datenordner.h"
+#include "app/Einstellungen.h"
+#include "app/Undo.h"
 #include "common/Fehler.h"
 #include "common/Zahlentext.h"
 #include "control/Auslegungsberechnung.h"
 #include "evaluation/Gesamtbezugswerte.h"
 #include "geometry/Flaechenbau.h"
+#include "geometry/Flaechenbearbeitung.h"
 #include "geometry/Gitterbau.h"
 #include "geometry/Szenenaufbau.h"
 #include "model/Eingabegrenzen.h"
@@ -42,6 +52,8 @@
 #include "model/Szenendatei.h"
 #include "ui/app/Bildschirmelemente.h"
 #include "ui/results/Ergebnisfenster.h"
+#include "ui/settings/Farbtabelle.h"
+#include "ui/settings/Verzeichnisfenster.h"
 #include "ui/view/Ansicht3D.h"
 #include "ui/view/Diagramm2D.h"
 
@@ -57,14 +69,17 @@ const QString NochNicht = QStringLiteral("Dieser Befehl ist in dieser Version no
 
 }  // namespace
 
-THauptfenster::THauptfenster(QWidget* parent) : QMainWindow(parent), Szene(std::make_unique<TSZENE>())
+THauptfenster::THauptfenster(QWidget* parent, const std::filesystem::path& datenordner)
+    : QMainWindow(parent), Szene(std::make_unique<TSZENE>())
 {
     setObjectName(QStringLiteral("Hauptfenster"));
     Host.Elternfenster = this;
     Host.BeiAktualisieren = [this] { Aktualisieren(); };
     Host.BeiNeuZeichnen = [this] { NeuZeichnen(); };
+    Host.BeiSnapshot = [this] { SnapshotErstellen(); };
 
     MenuesAufbauen();
+    Schrittmenue();
 
     auto* mitte = new QWidget(this);
     auto* zeilen = new QHBoxLayout(mitte);
@@ -79,8 +94,13 @@ THauptfenster::THauptfenster(QWidget* parent) : QMainWindow(parent), Szene(std::
     seiten_->addTab(SeiteGesamtpolaren(), QStringLiteral("Gesamtpolaren berechnen"));
     links->addWidget(seiten_, 1);
     auto* unten = new QHBoxLayout;
-    for (auto [name, text] : {std::pair{"Undo", "Undo"}, std::pair{"Redo", "Redo"},
-                              std::pair{"Profilschnitt", "Profilschnitt"}, std::pair{"NPVerschieben", "NP verschieben"}})
+    undo_ = Knopf(QStringLiteral("Undo"), QStringLiteral("Undo"));
+    redo_ = Knopf(QStringLiteral("Redo"), QStringLiteral("Redo"));
+    connect(undo_, &QPushButton::clicked, this, &THauptfenster::Rueckgaengig);
+    connect(redo_, &QPushButton::clicked, this, &THauptfenster::Wiederherstellen);
+    unten->addWidget(undo_);
+    unten->addWidget(redo_);
+    for (auto [name, text] : {std::pair{"Profilschnitt", "Profilschnitt"}, std::pair{"NPVerschieben", "NP verschieben"}})
         unten->addWidget(SpaeterKnopf(QString::fromLatin1(name), QString::fromUtf8(text)));
     links->addLayout(unten);
     zeilen->addLayout(links, 0);
@@ -108,6 +128,18 @@ THauptfenster::THauptfenster(QWidget* parent) : QMainWindow(parent), Szene(std::
         b->setValue(0);
     }
     status->addWidget(laufzeit);
+    // Panel 1: the processor load ten times a second, during a computation also its running time.
+    auto* takt = new QTimer(this);
+    connect(takt, &QTimer::timeout, this, [this, laufzeit] {
+        QString text = QStringLiteral("CPU_Usage=") + QString::number(prozessorlast_.Messen()) + QStringLiteral("%");
+        if (!Host.Flags.RechnungLaeuft) laufuhr_.invalidate();
+        else {
+            if (!laufuhr_.isValid()) laufuhr_.start();
+            text += QStringLiteral("  /  Laufzeit ") + QString::number(laufuhr_.elapsed()) + QStringLiteral("ms");
+        }
+        laufzeit->setText(text);
+    });
+    takt->start(100);
     status->addWidget(meldung, 1);
     status->addPermanentWidget(haupt);
     status->addPermanentWidget(neben);
@@ -116,13 +148,38 @@ THauptfenster::THauptfenster(QWidget* parent) : QMainWindow(parent), Szene(std::
     Host.Nebenbalken = neben;
 
     ergebnisfenster_ = new TErgebnisfenster(*this);
+    farbtabelle_ = new TFarbtabelle(*this);
+    verzeichnisfenster_ = new TVerzeichnisfenster(Einstellungen, this);
 
     move(0, 0);
     resize(1280, 800);
+    // The snapshot folder of this run, beside the program or in the user's own folder.
+    bool ausweich = false;
+    datenordner_ = datenordner.empty() ? Datenordner(Programmverzeichnis(), ausweich) : datenordner;
+    QStringList meldungen;
+    if (ausweich) meldungen << QString::fromStdString(AusweichordnerMeldung(Host, datenordner_));
+    try {
+        Undo = std::make_unique<TUndo>(datenordner_);
+    } catch (const std::exception& e) {
+        // Without a snapshot folder the program runs on, only without undo.
+        meldungen << QString::fromUtf8(e.what());
+    }
+    // The settings, read once; the language they name is loaded.
+    std::vector<std::string> verworfen;
+    Einstellungen = EinstellungenLesen(Einstellungspfad(), verworfen);
+    if (!verworfen.empty()) meldungen << QString::fromStdString(VerworfenMeldung(Host, verworfen));
+    if (!Einstellungen.EingestellteSprache.empty()) Host.Texte.EingestellteSprache = Einstellungen.EingestellteSprache;
+    if (Undo) Undo->AnzahlUndoFiles = Einstellungen.AnzahlUndoFiles;
+    multithread_->setChecked(Einstellungen.MultithreadAktiv);
+    EinstellungenAnwenden();
     Host.Texte.SpracheLaden(Programmverzeichnis());
+    if (Undo) Undo->UndoLeeren();
+    UndoKnoepfe();
+    if (!meldungen.isEmpty()) Host.Statustext(meldungen.join(QStringLiteral("  ")).toStdString());
     BildschirmelementeAnwenden();
     Fenstertitel();
     Aktualisieren();
+    qApp->installEventFilter(this);
 }
 
 THauptfenster::~THauptfenster() = default;
@@ -147,7 +204,8 @@ void THauptfenster::MenuesAufbauen()
             const int antwort = Host.Fehlertext(6);
             if (antwort == KnopfABORT || (antwort == KnopfYES && !Speichern(false))) return;
         }
-        const QString name = QFileDialog::getOpenFileName(this, QString(), QString::fromStdString(Szenenverzeichnis.string()),
+        const std::string ordner = Szenenverzeichnis.empty() ? Einstellungen.VerzeichnisFlugzszenen : Szenenverzeichnis.string();
+        const QString name = QFileDialog::getOpenFileName(this, QString(), QString::fromStdString(ordner),
                                                            QStringLiteral("Flugszene (*.vel)"));
         if (!name.isEmpty()) SzeneOeffnen(name.toStdString());
     });
@@ -167,22 +225,55 @@ void THauptfenster::MenuesAufbauen()
 
     QMenu* einstellungen = menuBar()->addMenu(QStringLiteral("Einstellungen"));
     einstellungen->setObjectName(QStringLiteral("MenueEinstellungen"));
-    for (auto [name, text] : {std::pair{"Verzeichnisse", "Verzeichnisse"}, std::pair{"Farbeinstellungen", "Farbeinstellungen"},
-                              std::pair{"AnzahlUndoFiles", "Anzahl Undo-Files"}}) {
-        QAction* a = aktion(einstellungen, name, QString::fromUtf8(text));
-        a->setEnabled(false);
-        a->setToolTip(NochNicht);
-    }
+    connect(aktion(einstellungen, "Verzeichnisse", QStringLiteral("Verzeichnisse")), &QAction::triggered, this,
+            [this] { verzeichnisfenster_->exec(); });
+    QMenu* farben = einstellungen->addMenu(QStringLiteral("Farbeinstellungen"));
+    farben->setObjectName(QStringLiteral("Farbeinstellungen"));
+    // Each colour item opens the colour dialog with the colour it names.
+    const auto farbaktion = [this, aktion](QMenu* menue, const char* name, const char* text, TFarbwert TEinstellungen::*farbe) {
+        connect(aktion(menue, name, QString::fromUtf8(text)), &QAction::triggered, this, [this, farbe] {
+            const QColor neu = QColorDialog::getColor(Farbwert(Einstellungen.*farbe), this);
+            if (!neu.isValid()) return;
+            Einstellungen.*farbe = Farbzahl(neu);
+            EinstellungenAnwenden();
+        });
+    };
+    farbaktion(farben, "FarbeHintergrund", "Hintergrund", &TEinstellungen::Hintergrundfarbe);
+    farbaktion(farben, "FarbePanels", "Panels", &TEinstellungen::Panelfarbe);
+    farbaktion(farben, "FarbeMarkierung", "Markierung", &TEinstellungen::Markierungsfarbe);
+    farbaktion(farben, "FarbeSymmetriecheck", "Farben Symmetrie Check", &TEinstellungen::Symmetriecheckfarbe);
+    QMenu* farben2D = farben->addMenu(QStringLiteral("Farben 2D-Grafik"));
+    farben2D->setObjectName(QStringLiteral("Farben2DGrafik"));
+    for (auto [name, text, farbe] : {std::tuple{"FarbeGamma", "Gamma-Kurve", &TEinstellungen::GammaLinieFarbe},
+                                     std::tuple{"FarbeGammaVorgabe", "Gamma-Vorgabe-Kurve", &TEinstellungen::GammaVorgabeLinieFarbe},
+                                     std::tuple{"FarbeCa", "ca-Kurve", &TEinstellungen::CaLinieFarbe},
+                                     std::tuple{"FarbeCaMinMax", "ca-min-max-Kurve", &TEinstellungen::CaMaxLinieFarbe},
+                                     std::tuple{"FarbeRe", "Re-Kurve", &TEinstellungen::ReLinieFarbe},
+                                     std::tuple{"FarbeAi", "ai-Kurve", &TEinstellungen::AiLinieFarbe},
+                                     std::tuple{"FarbeCwi", "cwi-Kurve", &TEinstellungen::CwiLinieFarbe},
+                                     std::tuple{"FarbeCwv", "cwv-Kurve", &TEinstellungen::CwvLinieFarbe},
+                                     std::tuple{"FarbeCwg", "cwg-Kurve", &TEinstellungen::CwgLinieFarbe},
+                                     std::tuple{"FarbeStroemungsabriss", "Stroemungsabriss", &TEinstellungen::StroemungsabrissFarbe},
+                                     std::tuple{"FarbeBlasenwarnungOben", "Blasenwarung oben", &TEinstellungen::BlasenwarnungObenFarbe},
+                                     std::tuple{"FarbeBlasenwarnungUnten", "Blasenwarung unten", &TEinstellungen::BlasenwarnungUntenFarbe}})
+        farbaktion(farben2D, name, text, farbe);
+    connect(aktion(farben, "Klappenfarben", QStringLiteral("Klappenfarben")), &QAction::triggered, this,
+            [this] { farbtabelle_->Zeigen(TFarbtabellenart::Klappenfarben); });
+    connect(aktion(farben, "FarbenGesamtpolaren", QStringLiteral("Farben Gesamtpolaren")), &QAction::triggered, this,
+            [this] { farbtabelle_->Zeigen(TFarbtabellenart::Polarenfarben); });
+    connect(aktion(einstellungen, "AnzahlUndoFiles", QStringLiteral("Anzahl Undo-Files")), &QAction::triggered, this,
+            &THauptfenster::AnzahlUndoFilesAendern);
     // The two drawing preferences are check marks of their items.
-    for (auto [name, text, wert] : {std::tuple{"MarkierungsbalkenKreuz", "Markierungsbalken als Kreuz", &Farben.MarkierungsbalkenAlsKreuz},
-                                    std::tuple{"ZoomInvertieren", "3D-Zoom invertieren", &Farben.Invertiere3DZoom}}) {
+    for (auto [name, text, wert] : {std::tuple{"MarkierungsbalkenKreuz", "Markierungsbalken als Kreuz", &TEinstellungen::MarkierungsbalkenAlsKreuz},
+                                    std::tuple{"ZoomInvertieren", "3D-Zoom invertieren", &TEinstellungen::Invertiere3DZoom}}) {
         QAction* a = aktion(einstellungen, name, QString::fromUtf8(text));
         a->setCheckable(true);
-        a->setChecked(*wert);
+        a->setChecked(Einstellungen.*wert);
         connect(a, &QAction::toggled, this, [this, wert = wert](bool an) {
-            *wert = an;
-            NeuZeichnen();
+            Einstellungen.*wert = an;
+            EinstellungenAnwenden();
         });
+        haken_.emplace_back(a, wert);
     }
 
     QMenu* sprachen = menuBar()->addMenu(QStringLiteral("Sprachen"));
@@ -212,6 +303,14 @@ QPushButton* THauptfenster::Knopf(const QString& name, const QString& beschriftu
     return k;
 }
 
+QPushButton* THauptfenster::Bearbeitungsknopf(const QString& name, const QString& beschriftung,
+                                             std::function<bool(TBearbeitung&)> operation)
+{
+    QPushButton* k = Knopf(name, beschriftung);
+    connect(k, &QPushButton::clicked, this, [this, operation = std::move(operation)] { Bearbeiten(operation); });
+    return k;
+}
+
 QPushButton* THauptfenster::SpaeterKnopf(const QString& name, const QString& beschriftung)
 {
     QPushButton* k = Knopf(name, beschriftung);
@@ -222,7 +321,7 @@ QPushButton* THauptfenster::SpaeterKnopf(const QString& name, const QString& bes
 
 QLineEdit* THauptfenster::Feld(QFormLayout* form, const QString& name, const QString& beschriftung,
                                std::function<std::string(char)> lesen,
-                               std::function<bool(const std::string&)> uebernehmen, TNeuaufbau aufbau)
+                               std::function<bool(const std::string&)> uebernehmen, TNeuaufbau aufbau, TFeldart art)
 {
     auto* edit = new QLineEdit(this);
     edit->setObjectName(name);
@@ -230,8 +329,30 @@ QLineEdit* THauptfenster::Feld(QFormLayout* form, const QString& name, const QSt
     auto* label = new QLabel(beschriftung, this);
     label->setObjectName(QStringLiteral("L_") + name);
     label->setBuddy(edit);
-    form->addRow(label, edit);
-    felder_.push_back({edit, std::move(lesen), std::move(uebernehmen), aufbau});
+    if (drehknoepfe_ && art != TFeldart::Text) {
+        // The spin buttons beside the field; their pop-up menu sets the step of all of them.
+        auto* zeile = new QHBoxLayout;
+        zeile->setSpacing(0);
+        zeile->addWidget(edit, 1);
+        auto* knoepfe = new QVBoxLayout;
+        knoepfe->setSpacing(0);
+        for (auto [vorsilbe, pfeil, richtung] : {std::tuple{"Hoch_", Qt::UpArrow, 1}, std::tuple{"Runter_", Qt::DownArrow, -1}}) {
+            auto* k = new QToolButton(this);
+            k->setObjectName(QString::fromLatin1(vorsilbe) + name);
+            k->setArrowType(pfeil);
+            k->setFixedSize(18, 11);
+            k->setContextMenuPolicy(Qt::CustomContextMenu);
+            connect(k, &QToolButton::clicked, this, [this, edit, richtung = richtung] { Drehen(edit, richtung); });
+            connect(k, &QToolButton::customContextMenuRequested, this,
+                    [this, k](const QPoint& punkt) { schrittmenue_->popup(k->mapToGlobal(punkt)); });
+            knoepfe->addWidget(k);
+        }
+        zeile->addLayout(knoepfe);
+        form->addRow(label, zeile);
+    } else {
+        form->addRow(label, edit);
+    }
+    felder_.push_back({edit, std::move(lesen), std::move(uebernehmen), aufbau, art});
     connect(edit, &QLineEdit::editingFinished, this, [this, edit] { Feldeingabe(edit); });
     return edit;
 }
@@ -279,7 +400,7 @@ TSEGMENT* SegmentVon(TSZENE* szene)
              auto* o = objekt(Szene.get());                                                                    \
              return o && EingabeUebernehmen(Host, TEingabefeld::regel, s, o->wert);                            \
          },                                                                                                    \
-         aufbau)
+         aufbau, TFeldart::Ganzzahl)
 #define FELD_TEXT(form, name, text, objekt, wert)                                                              \
     Feld(form, QStringLiteral(name), QStringLiteral(text),                                                     \
          [this](char) { auto* o = objekt(Szene.get()); return o ? o->wert : std::string(); },                 \
@@ -288,7 +409,7 @@ TSEGMENT* SegmentVon(TSZENE* szene)
              if (o) o->wert = s;                                                                               \
              return o != nullptr;                                                                              \
          },                                                                                                    \
-         TNeuaufbau::Keiner)
+         TNeuaufbau::Keiner, TFeldart::Text)
 
 namespace {
 
@@ -321,6 +442,7 @@ QWidget* THauptfenster::SeiteFlugzeug()
 {
     auto* seite = new QWidget(this);
     seite->setObjectName(QStringLiteral("SeiteFlugzeug"));
+    drehknoepfe_ = true;
     auto* l = new QVBoxLayout(seite);
     QGroupBox* g = Gruppe(seite, "AktuellesFlugzeug", QStringLiteral("Aktuelles Flugzeug"));
     QFormLayout* f = Formular(g);
@@ -333,11 +455,14 @@ QWidget* THauptfenster::SeiteFlugzeug()
     FELD_REAL(f, "BetrachtungY", "Betrachtungswinkel Y  in °", FlugzeugVon, Betrachtungswinkel.y, Frei, TNeuaufbau::Keiner);
     FELD_REAL(f, "ZusMassen", "zus. Massen in kg", FlugzeugVon, ZusaetzlicheMassen, Masse, TNeuaufbau::Masse);
     auto* knoepfe = new QHBoxLayout;
-    knoepfe->addWidget(SpaeterKnopf(QStringLiteral("FlugzeugNeu"), QStringLiteral("Neu")));
+    QPushButton* neu = Knopf(QStringLiteral("FlugzeugNeu"), QStringLiteral("Neu"));
+    connect(neu, &QPushButton::clicked, this, &THauptfenster::FlugzeugNeu);
+    knoepfe->addWidget(neu);
     knoepfe->addWidget(SpaeterKnopf(QStringLiteral("FlugzeugSkalierung"), QStringLiteral("Skalierung ")));
     f->addRow(knoepfe);
     l->addWidget(g);
     l->addStretch(1);
+    drehknoepfe_ = false;
     return seite;
 }
 
@@ -345,6 +470,7 @@ QWidget* THauptfenster::SeiteFluegel()
 {
     auto* seite = new QWidget(this);
     seite->setObjectName(QStringLiteral("SeiteFluegel"));
+    drehknoepfe_ = true;
     auto* l = new QVBoxLayout(seite);
 
     QGroupBox* wurzel = Gruppe(seite, "Wurzel", QStringLiteral("Wurzel"));
@@ -370,9 +496,11 @@ QWidget* THauptfenster::SeiteFluegel()
     wahl->addWidget(flaechennummer_);
     wahl->addWidget(zurueck);
     wahl->addWidget(vor);
-    for (auto [name, text] : {std::pair{"FlaecheNeu", "Neu"}, std::pair{"FlaecheLoeschen", "Löschen"},
-                              std::pair{"FlaecheKopie", "Kopie"}, std::pair{"FlaecheImport", "Import"}})
-        wahl->addWidget(SpaeterKnopf(QString::fromLatin1(name), QString::fromUtf8(text)));
+    for (auto [name, text, operation] : {std::tuple{"FlaecheNeu", "Neu", &::FlaecheNeu},
+                                         std::tuple{"FlaecheLoeschen", "Löschen", &::FlaecheLoeschen},
+                                         std::tuple{"FlaecheKopie", "Kopie", &::FlaecheKopie}})
+        wahl->addWidget(Bearbeitungsknopf(QString::fromLatin1(name), QString::fromUtf8(text), operation));
+    wahl->addWidget(SpaeterKnopf(QStringLiteral("FlaecheImport"), QStringLiteral("Import")));
     wahl->addStretch(1);
     wl->addLayout(wahl);
 
@@ -404,6 +532,7 @@ QWidget* THauptfenster::SeiteFluegel()
     f = Reiter(wr, "WurzelWinkel", QStringLiteral("Winkel"));
     FELD_REAL(f, "Einstellwinkel", "Einstellwinkel des Flügels in °", FlaecheVon, Einstellwinkel, Einstellwinkel,
               TNeuaufbau::Flaeche);
+    felder_.back().Grenzen = {-90.0L, 90.0L};  // the spin buttons stop at the incidence's bounds
     FELD_REAL(f, "WurzelVerwindung", "Verwindungswinkel der Wurzel in °", FlaecheVon, Verwindungswinkel,
               Verwindungswinkel, TNeuaufbau::Flaeche);
     f = Reiter(wr, "WurzelEll", QStringLiteral("ell."));
@@ -413,13 +542,17 @@ QWidget* THauptfenster::SeiteFluegel()
 
     QGroupBox* haelfte = Gruppe(seite, "Fluegelhaelfte", QStringLiteral("Flügelhälfte"));
     auto* hl = new QHBoxLayout(haelfte);
-    hl->addWidget(SpaeterKnopf(QStringLiteral("Spiegeln"), QStringLiteral("Spiegeln")));
-    hl->addWidget(SpaeterKnopf(QStringLiteral("HaelfteLoeschen"), QStringLiteral("Löschen")));
+    hl->addWidget(Bearbeitungsknopf(QStringLiteral("Spiegeln"), QStringLiteral("Spiegeln"), &::FlaecheSpiegeln));
+    hl->addWidget(Bearbeitungsknopf(QStringLiteral("HaelfteLoeschen"), QStringLiteral("Löschen"), &::FluegelhaelfteLoeschen));
     auto* immer = new QCheckBox(QStringLiteral("immer Spiegeln"), haelfte);
     immer->setObjectName(QStringLiteral("ImmerSpiegeln"));
-    immer->setEnabled(false);
-    immer->setToolTip(NochNicht);
     hl->addWidget(immer);
+    schalterknoepfe_.emplace_back(immer, &TSchalter::ImmerSpiegeln);
+    // The switch is stored with the scene: a change of it is a model change.
+    connect(immer, &QCheckBox::clicked, this, [this](bool an) {
+        Schalter.ImmerSpiegeln = an;
+        if (FlugzeugVon(Szene.get())) Host.SnapshotErstellen();
+    });
     hl->addStretch(1);
     l->addWidget(haelfte);
 
@@ -446,9 +579,10 @@ QWidget* THauptfenster::SeiteFluegel()
     swahl->addWidget(segmentnummer_);
     swahl->addWidget(szurueck);
     swahl->addWidget(svor);
-    for (auto [name, text] : {std::pair{"SegmentNeuL", "Neu L"}, std::pair{"SegmentNeuR", "Neu R"},
-                              std::pair{"SegmentLoeschen", "Löschen"}})
-        swahl->addWidget(SpaeterKnopf(QString::fromLatin1(name), QString::fromUtf8(text)));
+    for (auto [name, text, operation] : {std::tuple{"SegmentNeuL", "Neu L", &::SegmentNeuLinks},
+                                         std::tuple{"SegmentNeuR", "Neu R", &::SegmentNeuRechts},
+                                         std::tuple{"SegmentLoeschen", "Löschen", &::SegmentLoeschen}})
+        swahl->addWidget(Bearbeitungsknopf(QString::fromLatin1(name), QString::fromUtf8(text), operation));
     swahl->addStretch(1);
     sl->addLayout(swahl);
 
@@ -484,6 +618,7 @@ QWidget* THauptfenster::SeiteFluegel()
               TNeuaufbau::Flaeche);
     f = Reiter(sr, "SegmentPanels", QStringLiteral("Panels"));
     FELD_GANZ(f, "PanelsY", "Anz. Panels Y Skelettfläche", SegmentVon, AnzahlPanelsY, AnzahlPanels, TNeuaufbau::Flaeche);
+    f->addRow(Bearbeitungsknopf(QStringLiteral("Panelautomatik"), QStringLiteral("Panelautomatik"), &::Panelautomatik));
     f = Reiter(sr, "SegmentKlappen", QStringLiteral("Klappen"));
     FELD_REAL(f, "KlappentiefeLinks", "Klappentiefe links in %", SegmentVon, KlappentiefeLinks, KlappentiefeLinks,
               TNeuaufbau::Flaeche);
@@ -491,11 +626,43 @@ QWidget* THauptfenster::SeiteFluegel()
               TNeuaufbau::Flaeche);
     FELD_REAL(f, "Klappenwinkel", "Klappenwinkel in °", SegmentVon, Klappenausschlag, Klappenausschlag,
               TNeuaufbau::Flaeche);
+    QPushButton* gruppenwahl = Knopf(QStringLiteral("KlappengruppeWaehlen"), QStringLiteral("W"));
+    gruppenwahl->setToolTip(QStringLiteral("Klappengruppe / Farbe wählen"));
+    connect(gruppenwahl, &QPushButton::clicked, this, [this] {
+        if (SegmentVon(Szene.get())) farbtabelle_->Zeigen(TFarbtabellenart::Klappengruppenwahl);
+    });
+    f->addRow(gruppenwahl);
     f = Reiter(sr, "SegmentSplitten", QStringLiteral("Splitten"));
-    f->addRow(SpaeterKnopf(QStringLiteral("Splitten"), QStringLiteral("Splitten 1/2")));
+    auto* teilung = new QButtonGroup(this);
+    for (auto [name, text, art] : {std::tuple{"TiefeLinear", "Profiltiefe linear halten", TTeilungstiefe::ProfiltiefeLinearHalten},
+                                   std::tuple{"HinterkanteGerade", "Hinterkante gerade", TTeilungstiefe::HinterkanteGerade}}) {
+        auto* wahlknopf = new QRadioButton(QString::fromUtf8(text), this);
+        wahlknopf->setObjectName(QString::fromLatin1(name));
+        wahlknopf->setChecked(art == teilungstiefe_);
+        teilung->addButton(wahlknopf);
+        connect(wahlknopf, &QRadioButton::toggled, this, [this, art = art](bool an) {
+            if (an) teilungstiefe_ = art;
+        });
+        f->addRow(wahlknopf);
+    }
+    auto* splitten = new QHBoxLayout;
+    splitten->addWidget(Bearbeitungsknopf(QStringLiteral("Splitten"), QStringLiteral("Splitten 1/2"), [this](TBearbeitung& b) {
+        return SegmentSplitten(b, 0.5L, teilungstiefe_);
+    }));
+    QPushButton* posY = Bearbeitungsknopf(QStringLiteral("SplittenPosY"), QStringLiteral("Splitten Pos. Y"), [this](TBearbeitung& b) {
+        // The marker exactly at an end of the segment: nothing to split.
+        if (SegmentSplittenPosY(b, Extended(diagramm2D_->Markierungsposition()), teilungstiefe_)) return true;
+        QApplication::beep();
+        return false;
+    });
+    posY->setToolTip(QStringLiteral("Das aktuelle Segment an der Position Y 2D-Grafik teilen"));
+    splitten->addWidget(posY);
+    splitten->addStretch(1);
+    f->addRow(splitten);
     sl->addWidget(sr);
     l->addWidget(segment);
     l->addStretch(1);
+    drehknoepfe_ = false;
     return seite;
 }
 
@@ -547,6 +714,7 @@ QWidget* THauptfenster::SeiteAuslegung()
     multithread_ = new QCheckBox(QStringLiteral("Multithread"), w);
     multithread_->setObjectName(QStringLiteral("Multithread"));
     multithread_->setChecked(true);
+    connect(multithread_, &QCheckBox::toggled, this, [this](bool an) { Einstellungen.MultithreadAktiv = an; });
     wasser_ = new QCheckBox(QStringLiteral("Wasser / Luft"), w);
     wasser_->setObjectName(QStringLiteral("WasserLuft"));
     connect(wasser_, &QCheckBox::clicked, this, [this](bool an) {
@@ -613,6 +781,43 @@ bool THauptfenster::Feldeingabe(QLineEdit* feld)
     return true;
 }
 
+void THauptfenster::Schrittmenue()
+{
+    schrittmenue_ = new QMenu(this);
+    schrittmenue_->setObjectName(QStringLiteral("Schrittmenue"));
+    auto* gruppe = new QActionGroup(schrittmenue_);
+    for (auto [name, text, schritt] : {std::tuple{"Schritt000001", "0,00001  ", 0.00001L}, std::tuple{"Schritt00001", "0,0001 ", 0.0001L},
+                                       std::tuple{"Schritt0001", "0,001", 0.001L}, std::tuple{"Schritt001", "0,01", 0.01L},
+                                       std::tuple{"Schritt01", "0,1", 0.1L}, std::tuple{"Schritt1", "1", 1.0L}}) {
+        QAction* a = schrittmenue_->addAction(QString::fromLatin1(text));
+        a->setObjectName(QString::fromLatin1(name));
+        a->setCheckable(true);
+        a->setChecked(schritt == Schrittweite);
+        gruppe->addAction(a);
+        connect(a, &QAction::triggered, this, [this, schritt = schritt] { Schrittweite = schritt; });
+    }
+}
+
+void THauptfenster::Drehen(QLineEdit* feld, int richtung)
+{
+    auto it = std::find_if(felder_.begin(), felder_.end(), [feld](const TFeld& f) { return f.Edit == feld; });
+    if (it == felder_.end() || !FlugzeugVon(Szene.get())) return;
+    Extended wert = 0.0L;
+    try {
+        wert = TextToReal(feld->text().toStdString());
+    } catch (const EKonvertierung&) {
+        Host.Fehlertext(2);
+        feld->setFocus();
+        return;
+    }
+    // Whole-number fields (panel counts, iterations) step by one.
+    const bool ganz = it->Art == TFeldart::Ganzzahl;
+    wert = std::clamp(wert + richtung * (ganz ? 1.0L : Schrittweite), it->Grenzen.first, it->Grenzen.second);
+    feld->setText(ganz ? QString::number(std::llround(wert)) : QString::fromStdString(Zahl(wert, Trennzeichen())));
+    feld->setModified(true);
+    Feldeingabe(feld);
+}
+
 void THauptfenster::Aktualisieren()
 {
     const char t = Trennzeichen();
@@ -673,6 +878,125 @@ void THauptfenster::SegmentWaehlen(int schritt)
     NeuZeichnen();
 }
 
+bool THauptfenster::Bearbeiten(const std::function<bool(TBearbeitung&)>& operation)
+{
+    TFLUGZEUG* fz = FlugzeugVon(Szene.get());
+    if (!fz || Host.Flags.RechnungLaeuft) return false;
+    // The operation ends itself as every model change: rebuild, lattice, snapshot, refresh, redraw.
+    TBearbeitung b{*fz, Host, Schalter.ImmerSpiegeln};
+    if (!operation(b)) return false;
+    diagramm2D_->MarkierungAufSegment();
+    Aktualisieren();
+    NeuZeichnen();
+    return true;
+}
+
+void THauptfenster::SnapshotErstellen()
+{
+    if (!Undo || !FlugzeugVon(Szene.get())) return;
+    Undo->SnapshotErstellen(*Szene, Schalter, Host);
+    Geaendert = true;
+    // The values shown there no longer belong to the model.
+    if (ergebnisfenster_ && ergebnisfenster_->isVisible()) ergebnisfenster_->close();
+    UndoKnoepfe();
+}
+
+bool THauptfenster::Rueckgaengig()
+{
+    if (!Undo || Host.Flags.RechnungLaeuft) return false;
+    TSchalter schalter = Schalter;
+    std::unique_ptr<TSZENE> alt = Undo->Rueckgaengig(Szene->Name, schalter, GeometrieAufbau(Host));
+    UndoKnoepfe();
+    return SnapshotZeigen(std::move(alt), schalter);
+}
+
+bool THauptfenster::Wiederherstellen()
+{
+    if (!Undo || Host.Flags.RechnungLaeuft) return false;
+    TSchalter schalter = Schalter;
+    std::unique_ptr<TSZENE> neu = Undo->Wiederherstellen(Szene->Name, schalter, GeometrieAufbau(Host));
+    UndoKnoepfe();
+    return SnapshotZeigen(std::move(neu), schalter);
+}
+
+bool THauptfenster::SnapshotZeigen(std::unique_ptr<TSZENE> szene, const TSchalter& schalter)
+{
+    // A snapshot that could not be read leaves the scene as it is.
+    if (!szene) return false;
+    Szene = std::move(szene);
+    Schalter = schalter;
+    Host.Flags.ErgebnisseGueltig = false;
+    diagramm2D_->MarkierungAufSegment();
+    Fenstertitel();
+    Aktualisieren();
+    NeuZeichnen();
+    return true;
+}
+
+void THauptfenster::EinstellungenAnwenden()
+{
+    Farben = ZeichenfarbenAus(Einstellungen);
+    for (auto [a, wert] : haken_) {
+        const QSignalBlocker still(a);
+        a->setChecked(Einstellungen.*wert);
+    }
+    if (diagramm2D_ && ansicht3D_) NeuZeichnen();
+}
+
+std::filesystem::path THauptfenster::Einstellungspfad() const { return Einstellungsdatei(datenordner_); }
+
+bool THauptfenster::EinstellungenSpeichern()
+{
+    if (Undo) Einstellungen.AnzahlUndoFiles = Undo->AnzahlUndoFiles;
+    Einstellungen.EingestellteSprache = Host.Texte.EingestellteSprache;
+    Einstellungen.MultithreadAktiv = multithread_->isChecked();
+    try {
+        EinstellungenSchreiben(Einstellungspfad(), Einstellungen);
+    } catch (const std::exception& e) {
+        Host.Statustext(e.what());
+        return false;
+    }
+    return true;
+}
+
+void THauptfenster::UndoKnoepfe()
+{
+    undo_->setEnabled(Undo && Undo->UndoMoeglich());
+    redo_->setEnabled(Undo && Undo->RedoMoeglich());
+}
+
+void THauptfenster::AnzahlUndoFilesAendern()
+{
+    if (!Undo) return;
+    QString text = QString::number(Undo->AnzahlUndoFiles);
+    for (;;) {
+        bool ok = false;
+        text = QInputDialog::getText(this, QString::fromStdString(Host.Ausgabetext(2)),
+                                     QString::fromStdString(Host.Ausgabetext(2)), QLineEdit::Normal, text, &ok);
+        if (!ok || Undo->AnzahlUndoFilesEingeben(Host, text.toStdString())) return;
+    }
+}
+
+void THauptfenster::FlugzeugNeu()
+{
+    if (Host.Flags.RechnungLaeuft) return;
+    if (Geaendert) {
+        // YES saves under a name first and goes on whatever came of it.
+        const int antwort = Host.Fehlertext(6);
+        if (antwort == KnopfABORT) return;
+        if (antwort == KnopfYES) Speichern(true);
+    }
+    Szene = NeuesFlugzeug();
+    Host.Flags.ErgebnisseGueltig = false;
+    szenendatei_.clear();
+    // The history goes on, so "Undo" returns to the aircraft edited before.
+    Host.SnapshotErstellen();
+    diagramm2D_->MarkierungAufSegment();
+    Fenstertitel();
+    Aktualisieren();
+    NeuZeichnen();
+}
+
 bool THauptfenster::SzeneOeffnen(const std::filesystem::path& datei)
 {
     try {
@@ -688,6 +1012,8 @@ bool THauptfenster::SzeneOeffnen(const std::filesystem::path& datei)
     diagramm2D_->MarkierungAufSegment();
     szenendatei_ = datei;
     Szenenverzeichnis = datei.parent_path();
+    // A loaded scene starts a history of its own.
+    if (Undo) Undo->UndoLeeren();
     Host.SnapshotErstellen();
     Geaendert = false;
     Fenstertitel();
@@ -775,6 +1101,74 @@ void THauptfenster::SpracheWaehlen(const QString& sprache)
     NeuZeichnen();
 }
 
+namespace {
+
+/// The key's code as the settings file counts keys (letters, digits, function keys and the
+/// common control keys); 0 for others.
+int Tastencode(int taste)
+{
+    if ((taste >= Qt::Key_A && taste <= Qt::Key_Z) || (taste >= Qt::Key_0 && taste <= Qt::Key_9)) return taste;
+    if (taste >= Qt::Key_F1 && taste <= Qt::Key_F24) return 112 + (taste - Qt::Key_F1);
+    switch (taste) {
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Tab: return 9;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Pause: return 19;
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_Space: return 32;
+    case Qt::Key_PageUp: return 33;
+    case Qt::Key_PageDown: return 34;
+    case Qt::Key_End: return 35;
+    case Qt::Key_Home: return 36;
+    case Qt::Key_Left: return 37;
+    case Qt::Key_Up: return 38;
+    case Qt::Key_Right: return 39;
+    case Qt::Key_Down: return 40;
+    case Qt::Key_Insert: return 45;
+    case Qt::Key_Delete: return 46;
+    default: return 0;
+    }
+}
+
+}  // namespace
+
+int TProzessorlast::Messen()
+{
+    // The first line of /proc/stat: the jiffies of all processors by kind; the fourth and fifth
+    // are idle and waiting for input or output.
+    QFile datei(QStringLiteral("/proc/stat"));
+    if (!datei.open(QIODevice::ReadOnly)) return 0;
+    const QList<QByteArray> teile = datei.readLine().simplified().split(' ');
+    unsigned long long summe = 0, leer = 0;
+    for (int i = 1; i < teile.size(); ++i) {
+        const unsigned long long wert = teile[i].toULongLong();
+        summe += wert;
+        if (i == 4 || i == 5) leer += wert;
+    }
+    const unsigned long long dSumme = summe - summe_, dLeer = leer - leer_;
+    summe_ = summe;
+    leer_ = leer;
+    if (dSumme == 0 || dLeer > dSumme) return last_;
+    last_ = int(std::lround(100.0 * double(dSumme - dLeer) / double(dSumme)));
+    return last_;
+}
+
+bool THauptfenster::eventFilter(QObject* objekt, QEvent* ereignis)
+{
+    // The boss key ends the program at once, from whichever control of this window has the focus.
+    if (ereignis->type() == QEvent::KeyPress && Einstellungen.Cheftaste != 0) {
+        auto* w = qobject_cast<QWidget*>(objekt);
+        const int code = Tastencode(static_cast<QKeyEvent*>(ereignis)->key());
+        if (w && w->window() == this && code == Einstellungen.Cheftaste) {
+            SofortBeenden = true;
+            close();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(objekt, ereignis);
+}
+
 void THauptfenster::closeEvent(QCloseEvent* ereignis)
 {
     // A running computation ends first: the request stops it at its next poll.
@@ -785,7 +1179,7 @@ void THauptfenster::closeEvent(QCloseEvent* ereignis)
         ereignis->ignore();
         return;
     }
-    if (Geaendert) {
+    if (Geaendert && !SofortBeenden) {
         const int antwort = Host.Fehlertext(6);
         if (antwort == KnopfABORT || (antwort == KnopfYES && !Speichern(false))) {
             ereignis->ignore();
@@ -793,6 +1187,7 @@ void THauptfenster::closeEvent(QCloseEvent* ereignis)
         }
     }
     ergebnisfenster_->close();
+    EinstellungenSpeichern();
     ereignis->accept();
 }
 

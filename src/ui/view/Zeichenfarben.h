@@ -5,8 +5,13 @@
 
 #include <array>
 
+#include "app/Einstellungen.h"
+
 /// A colour as the settings file stores it: red in the low byte, then green, then blue.
 inline QColor Farbwert(unsigned wert) { return QColor(wert & 0xFF, (wert >> 8) & 0xFF, (wert >> 16) & 0xFF); }
+
+/// The settings file's form of a colour.
+inline TFarbwert Farbzahl(const QColor& farbe) { return farbe.red() + 256 * farbe.green() + 65536 * farbe.blue(); }
 
 struct TZeichenfarben {
     QColor Hintergrund = Farbwert(16777215);
@@ -40,3 +45,29 @@ struct TZeichenfarben {
         return QColor(255 - Hintergrund.red(), 255 - Hintergrund.green(), 255 - Hintergrund.blue());
     }
 };
+
+/// The drawing colours and preferences the settings hold.
+inline TZeichenfarben ZeichenfarbenAus(const TEinstellungen& e)
+{
+    TZeichenfarben f;
+    f.Hintergrund = Farbwert(e.Hintergrundfarbe);
+    f.Panel = Farbwert(e.Panelfarbe);
+    f.Markierung = Farbwert(e.Markierungsfarbe);
+    f.Symmetriecheck = Farbwert(e.Symmetriecheckfarbe);
+    f.GammaLinie = Farbwert(e.GammaLinieFarbe);
+    f.GammaVorgabeLinie = Farbwert(e.GammaVorgabeLinieFarbe);
+    f.CaLinie = Farbwert(e.CaLinieFarbe);
+    f.CaMaxLinie = Farbwert(e.CaMaxLinieFarbe);
+    f.CwiLinie = Farbwert(e.CwiLinieFarbe);
+    f.CwvLinie = Farbwert(e.CwvLinieFarbe);
+    f.CwgLinie = Farbwert(e.CwgLinieFarbe);
+    f.AiLinie = Farbwert(e.AiLinieFarbe);
+    f.ReLinie = Farbwert(e.ReLinieFarbe);
+    f.Stroemungsabriss = Farbwert(e.StroemungsabrissFarbe);
+    f.BlasenwarnungOben = Farbwert(e.BlasenwarnungObenFarbe);
+    f.BlasenwarnungUnten = Farbwert(e.BlasenwarnungUntenFarbe);
+    for (std::size_t i = 0; i < f.Klappengruppen.size(); ++i) f.Klappengruppen[i] = Farbwert(e.Klappengruppenfarben[i]);
+    f.MarkierungsbalkenAlsKreuz = e.MarkierungsbalkenAlsKreuz;
+    f.Invertiere3DZoom = e.Invertiere3DZoom;
+    return f;
+}
