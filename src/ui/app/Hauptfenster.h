@@ -27,6 +27,7 @@ class TDiagramm2D;
 class QAbstractButton;
 class QLabel;
 class QListWidget;
+struct TBearbeitung;
 
 /// What an input field changes beyond its own value.
 enum class TNeuaufbau { Keiner, Flaeche, Gitter, Masse };
@@ -48,6 +49,10 @@ public:
     bool SzeneOeffnen(const std::filesystem::path& datei);
     /// The commit protocol of one input field (by object name); returns whether the model took it.
     bool Feldeingabe(QLineEdit* feld);
+    /// Runs an edit of the aircraft from a window; the core's edit ends with rebuild, snapshot,
+    /// refresh and redraw. The scene counts as changed when the edit reports a change. Refused
+    /// while a computation runs.
+    bool Bearbeiten(const std::function<bool(TBearbeitung&)>& bearbeitung);
     void Aktualisieren();
     void NeuZeichnen();
     /// Index of the current surface and of its current segment, each -1 when there is none.
