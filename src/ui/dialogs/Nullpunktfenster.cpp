@@ -14,6 +14,7 @@ TNullpunktfenster::TNullpunktfenster(THauptfenster& hauptfenster) : QDialog(&hau
 {
     setObjectName(QStringLiteral("Nullpunktfenster"));
     setWindowTitle(QStringLiteral("Nullpunktverschiebung"));
+    setMinimumWidth(280);  // the caption stays readable
     auto* l = new QVBoxLayout(this);
     for (auto [achse, name] : {std::pair{0, "X"}, std::pair{1, "Y"}, std::pair{2, "Z"}}) {
         auto* zeile = new QHBoxLayout;
