@@ -130,11 +130,17 @@ TEST(Profilbefehle, SectionAtTheMarkerBlendsTheSegmentEnds)
     for (int i = 0; i < mitte->Anzahl(); ++i)
         EXPECT_NEAR(double(mitte->Punkt(i)->Z), double((aussen.Punkt(i)->Z + wurzel.Punkt(i)->Z) / 2), 1e-15) << i;
 
-    // The left segment's ends are its own profile (left) and the root (right).
+    // The left segment's ends are its own profile (left, the default's 35 points) and the root
+    // (right, 81 points): at its left end the section is its own profile resampled to 81 points.
     f.AktuellesSegment = 0;
     auto links = Profilschnitt(f, -0.5L);
     ASSERT_TRUE(links);
-    EXPECT_EQ(Kontur(*links), Kontur(*f.Segmente.Get(0)->Segmentprofil));
+    ASSERT_EQ(links->Anzahl(), 81);
+    const TProfil& eigenes = *f.Segmente.Get(0)->Segmentprofil;
+    for (int i : {0, links->Anzahl() - 1}) {
+        EXPECT_NEAR(double(links->Punkt(i)->X), double(eigenes.Punkt(i == 0 ? 0 : eigenes.Anzahl() - 1)->X), 1e-12);
+        EXPECT_NEAR(double(links->Punkt(i)->Z), double(eigenes.Punkt(i == 0 ? 0 : eigenes.Anzahl() - 1)->Z), 1e-12);
+    }
 
     // A segment of width 0 beside others has no ends.
     f.Segmente.Get(0)->Segmentbreite = 0.0L;
