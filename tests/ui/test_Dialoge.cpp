@@ -85,6 +85,16 @@ private slots:
         Klicken(fenster, "WurzelProfilWaehlen");
         QCOMPARE(QDir(auswahl->Ordner()), QDir(QStringLiteral(VELION_EXAMPLES)));
         auswahl->hide();
+
+        // Saved under a ".txt" name, the segment's profile is written as ".dat"; its folder is the
+        // next start folder.
+        QTemporaryDir ordner;
+        const std::filesystem::path datei = auswahl->ProfilSpeichern(true, ordner.path().toStdString() + "/flach.txt");
+        QCOMPARE(QString::fromStdString(datei.filename().string()), QStringLiteral("flach.dat"));
+        TProfil gelesen;
+        gelesen.LoadDat(datei);
+        QCOMPARE(gelesen.Anzahl(), 81);
+        QCOMPARE(QDir(QString::fromStdString(auswahl->Profilverzeichnis.string())), QDir(ordner.path()));
         fenster.Geaendert = false;
     }
 

@@ -216,15 +216,23 @@ void TProfilauswahl::SpeichernUnter(bool segment)
     const QString gewaehlt = QFileDialog::getSaveFileName(
         &haupt_, QString(), QString::fromStdString((ordner / profil->Dateiname).string()),
         QStringLiteral("Profildateien (*dat)"));
-    if (gewaehlt.isEmpty()) return;
-    const std::filesystem::path ziel = DateinameMitEndung(gewaehlt.toStdString(), ".dat");
+    if (!gewaehlt.isEmpty()) ProfilSpeichern(segment, gewaehlt.toStdString());
+}
+
+std::filesystem::path TProfilauswahl::ProfilSpeichern(bool segment, const std::filesystem::path& gewaehlt)
+{
+    TFLUGZEUG* f = haupt_.Szene ? haupt_.Szene->Flugzeug.get() : nullptr;
+    const TProfil* profil = f ? Zielprofil(*f, AktuellesProfilziel(*f, segment)) : nullptr;
+    if (!profil) return {};
+    const std::filesystem::path ziel = DateinameMitEndung(gewaehlt, ".dat");
     try {
         profil->SaveDat(ziel);
     } catch (const std::exception& e) {
         QMessageBox::warning(&haupt_, QStringLiteral("VELION"), QString::fromUtf8(e.what()));
-        return;
+        return {};
     }
     Profilverzeichnis = ziel.parent_path();
+    return ziel;
 }
 
 void TProfilauswahl::hideEvent(QHideEvent* ereignis)

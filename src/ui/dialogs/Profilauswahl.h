@@ -36,6 +36,9 @@ public:
     bool Uebernehmen();
     /// "Profil speichern unter" for the root (`segment` false) or the current segment.
     void SpeichernUnter(bool segment);
+    /// Writes that profile under `gewaehlt` with the extension ".dat"; the written file, empty when
+    /// there is no such profile or writing failed (reported).
+    std::filesystem::path ProfilSpeichern(bool segment, const std::filesystem::path& gewaehlt);
 
     const TProfil& Vorschau() const { return *vorschau_; }
     QListWidget* Beiwerte() const { return beiwerte_; }
