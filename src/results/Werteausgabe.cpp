@@ -4,6 +4,7 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "common/Dateiendung.h"
 #include "common/Host.h"
 #include "common/Textdatei.h"
 #include "common/Zahlentext.h"
@@ -248,14 +249,7 @@ std::vector<std::string> FlaechenText(const TFLAECHE& fl, const THost& host, cha
 
 std::filesystem::path ErgebnisdateiName(const std::filesystem::path& gewaehlt)
 {
-    static const std::string endung = ".VelOut";
-    if (gewaehlt.extension() == endung) return gewaehlt;
-    std::string name = gewaehlt.filename().string();
-    // Cut the file name only: a "." in a folder name must not send the file elsewhere.
-    if (const auto punkt = name.find('.'); punkt != std::string::npos) name.erase(punkt);
-    std::filesystem::path ergebnis = gewaehlt;
-    ergebnis.replace_filename(name + endung);
-    return ergebnis;
+    return DateinameMitEndung(gewaehlt, ".VelOut");
 }
 
 std::filesystem::path ErgebnisdateiSpeichern(TFLUGZEUG& f, const THost& host, const std::filesystem::path& gewaehlt,

@@ -46,11 +46,21 @@
 #include "geometry/Flaechenbau.h"
 #include "geometry/Flaechenbearbeitung.h"
 #include "geometry/Gitterbau.h"
+#include "geometry/Profilbefehle.h"
 #include "geometry/Szenenaufbau.h"
 #include "model/Eingabegrenzen.h"
 #include "model/Modellbearbeitung.h"
 #include "model/Szenendatei.h"
 #include "ui/app/Bildschirmelemente.h"
+#include "ui/dialogs/DxfFenster.h"
+#include "ui/dialogs/Ellipsendialog.h"
+#include "ui/dialogs/Formatexportfenster.h"
+#include "ui/dialogs/Importdialog.h"
+#include "ui/dialogs/Nullpunktfenster.h"
+#include "ui/dialogs/Profilauswahl.h"
+#include "ui/dialogs/Profilschnittfenster.h"
+#include "ui/dialogs/Skalierfenster.h"
+#include "ui/dialogs/StlFenster.h"
 #include "ui/results/Ergebnisfenster.h"
 #include "ui/settings/Farbtabelle.h"
 #include "ui/settings/Verzeichnisfenster.h"
@@ -100,8 +110,12 @@ THauptfenster::THauptfenster(QWidget* parent, const std::filesystem::path& daten
     connect(redo_, &QPushButton::clicked, this, &THauptfenster::Wiederherstellen);
     unten->addWidget(undo_);
     unten->addWidget(redo_);
-    for (auto [name, text] : {std::pair{"Profilschnitt", "Profilschnitt"}, std::pair{"NPVerschieben", "NP verschieben"}})
-        unten->addWidget(SpaeterKnopf(QString::fromLatin1(name), QString::fromUtf8(text)));
+    QPushButton* profilschnitt = Knopf(QStringLiteral("Profilschnitt"), QStringLiteral("Profilschnitt"));
+    connect(profilschnitt, &QPushButton::clicked, new TProfilschnittfenster(*this), &TProfilschnittfenster::Zeigen);
+    unten->addWidget(profilschnitt);
+    QPushButton* nullpunkt = Knopf(QStringLiteral("NPVerschieben"), QStringLiteral("NP verschieben"));
+    connect(nullpunkt, &QPushButton::clicked, new TNullpunktfenster(*this), &TNullpunktfenster::Zeigen);
+    unten->addWidget(nullpunkt);
     links->addLayout(unten);
     zeilen->addLayout(links, 0);
 
@@ -213,12 +227,20 @@ void THauptfenster::MenuesAufbauen()
             [this] { Speichern(false); });
     connect(aktion(datei, "FlugszeneSpeichernUnter", QStringLiteral("Flugszene speichern unter")), &QAction::triggered,
             this, [this] { Speichern(true); });
-    for (auto [name, text] : {std::pair{"DxfExport", "DXF-Export"}, std::pair{"StlExport", "STL-Export"},
-                              std::pair{"AndereExporte", "Andere Exporte"}}) {
-        QAction* a = aktion(datei, name, QString::fromUtf8(text));
-        a->setEnabled(false);
-        a->setToolTip(NochNicht);
-    }
+    connect(aktion(datei, "DxfExport", QStringLiteral("DXF-Export")), &QAction::triggered, new TDxfFenster(*this),
+            &TDxfFenster::Zeigen);
+    connect(aktion(datei, "StlExport", QStringLiteral("STL-Export")), &QAction::triggered, new TStlFenster(*this),
+            &TStlFenster::Zeigen);
+    QMenu* andere = datei->addMenu(QStringLiteral("Andere Exporte"));
+    andere->setObjectName(QStringLiteral("AndereExporte"));
+    connect(aktion(andere, "GeometrieExportMenue", QStringLiteral("Formatierter Geometrie-Export")), &QAction::triggered,
+            new TFormatexportfenster(*this, TFormatexportart::Geometrie), &TFormatexportfenster::Zeigen);
+    connect(aktion(andere, "WerteExportMenue", QStringLiteral("Formatierter Export, Berechnete Werte")),
+            &QAction::triggered, new TFormatexportfenster(*this, TFormatexportart::Werte), &TFormatexportfenster::Zeigen);
+    // The polar list lives with the total-polar page; until the main window holds it, the item waits.
+    QAction* polarenExport = aktion(andere, "PolarenExportMenue", QStringLiteral("Formatierter Export, Gesamtpolaren"));
+    polarenExport->setEnabled(false);
+    polarenExport->setToolTip(NochNicht);
     datei->addSeparator();
     connect(aktion(datei, "ProgrammBeenden", QStringLiteral("Programm beenden")), &QAction::triggered, this,
             &QWidget::close);
@@ -458,7 +480,9 @@ QWidget* THauptfenster::SeiteFlugzeug()
     QPushButton* neu = Knopf(QStringLiteral("FlugzeugNeu"), QStringLiteral("Neu"));
     connect(neu, &QPushButton::clicked, this, &THauptfenster::FlugzeugNeu);
     knoepfe->addWidget(neu);
-    knoepfe->addWidget(SpaeterKnopf(QStringLiteral("FlugzeugSkalierung"), QStringLiteral("Skalierung ")));
+    QPushButton* skalierung = Knopf(QStringLiteral("FlugzeugSkalierung"), QStringLiteral("Skalierung "));
+    connect(skalierung, &QPushButton::clicked, this, [this] { findChild<TSkalierfenster*>()->Oeffnen(true); });
+    knoepfe->addWidget(skalierung);
     f->addRow(knoepfe);
     l->addWidget(g);
     l->addStretch(1);
@@ -500,7 +524,13 @@ QWidget* THauptfenster::SeiteFluegel()
                                          std::tuple{"FlaecheLoeschen", "Löschen", &::FlaecheLoeschen},
                                          std::tuple{"FlaecheKopie", "Kopie", &::FlaecheKopie}})
         wahl->addWidget(Bearbeitungsknopf(QString::fromLatin1(name), QString::fromUtf8(text), operation));
-    wahl->addWidget(SpaeterKnopf(QStringLiteral("FlaecheImport"), QStringLiteral("Import")));
+    QPushButton* import = Knopf(QStringLiteral("FlaecheImport"), QStringLiteral("Import"));
+    connect(import, &QPushButton::clicked, new TImportdialog(*this), &TImportdialog::Oeffnen);
+    wahl->addWidget(import);
+    auto* skalierfenster = new TSkalierfenster(*this);
+    QPushButton* skalierung = Knopf(QStringLiteral("FlaecheSkalierung"), QStringLiteral("Skalierung"));
+    connect(skalierung, &QPushButton::clicked, skalierfenster, [skalierfenster] { skalierfenster->Oeffnen(false); });
+    wahl->addWidget(skalierung);
     wahl->addStretch(1);
     wl->addLayout(wahl);
 
@@ -519,11 +549,20 @@ QWidget* THauptfenster::SeiteFluegel()
          [this](char t) { auto* o = FlaecheVon(Szene.get()); return o ? Zahl(o->BezugspunktProfiltiefe, t) : std::string(); },
          [this](const std::string& s) { auto* o = FlaecheVon(Szene.get()); return o && BezugspunktProfiltiefeEingeben(Host, *o, s); },
          TNeuaufbau::Flaeche);
+    auto* profilauswahl = new TProfilauswahl(*this);
+    // The profile commands of the root (false) and of the current segment (true).
+    const auto profilknopf = [this](QHBoxLayout* zeile, const char* name, const char* text, std::function<void()> befehl) {
+        QPushButton* k = Knopf(QString::fromLatin1(name), QString::fromUtf8(text));
+        connect(k, &QPushButton::clicked, this, std::move(befehl));
+        zeile->addWidget(k);
+    };
+    const auto invertieren = [this](bool segment) {
+        Bearbeiten([segment](TBearbeitung& b) { return ProfilInvertieren(b, AktuellesProfilziel(b.Flugzeug, segment)); });
+    };
     auto* profil = new QHBoxLayout;
-    for (auto [name, text] : {std::pair{"WurzelProfilWaehlen", "Profil wählen"},
-                              std::pair{"WurzelProfilSpeichern", "Profil speichern unter"},
-                              std::pair{"WurzelInvertieren", "invertieren"}})
-        profil->addWidget(SpaeterKnopf(QString::fromLatin1(name), QString::fromUtf8(text)));
+    profilknopf(profil, "WurzelProfilWaehlen", "Profil wählen", [profilauswahl] { profilauswahl->Oeffnen(false); });
+    profilknopf(profil, "WurzelProfilSpeichern", "Profil speichern unter", [profilauswahl] { profilauswahl->SpeichernUnter(false); });
+    profilknopf(profil, "WurzelInvertieren", "invertieren", [invertieren] { invertieren(false); });
     f->addRow(profil);
     f = Reiter(wr, "WurzelPanels", QStringLiteral("Panels"));
     FELD_GANZ(f, "PanelsX", "Anz. Panels X Skelettfläche", FlaecheVon, AnzahlPanelsX, AnzahlPanels, TNeuaufbau::Flaeche);
@@ -536,7 +575,10 @@ QWidget* THauptfenster::SeiteFluegel()
     FELD_REAL(f, "WurzelVerwindung", "Verwindungswinkel der Wurzel in °", FlaecheVon, Verwindungswinkel,
               Verwindungswinkel, TNeuaufbau::Flaeche);
     f = Reiter(wr, "WurzelEll", QStringLiteral("ell."));
-    f->addRow(SpaeterKnopf(QStringLiteral("Elliptisch"), QStringLiteral("Elliptische Fläche")));
+    QPushButton* elliptisch = Knopf(QStringLiteral("Elliptisch"), QStringLiteral("Elliptische Fläche"));
+    elliptisch->setToolTip(QStringLiteral("elliptischen Flügel erzeugen"));
+    connect(elliptisch, &QPushButton::clicked, new TEllipsendialog(*this), &TEllipsendialog::Oeffnen);
+    f->addRow(elliptisch);
     wl->addWidget(wr);
     l->addWidget(wurzel);
 
@@ -600,10 +642,10 @@ QWidget* THauptfenster::SeiteFluegel()
          [this](const std::string& s) { auto* o = FlaecheVon(Szene.get()); return o && BezugspunktProfiltiefeEingeben(Host, *o, s); },
          TNeuaufbau::Flaeche);
     auto* sprofil = new QHBoxLayout;
-    for (auto [name, text] : {std::pair{"SegmentProfilWaehlen", "Profil wählen"},
-                              std::pair{"StrakEinbauen", "Strak einbauen"},
-                              std::pair{"SegmentInvertieren", "invertieren"}})
-        sprofil->addWidget(SpaeterKnopf(QString::fromLatin1(name), QString::fromUtf8(text)));
+    profilknopf(sprofil, "SegmentProfilWaehlen", "Profil wählen", [profilauswahl] { profilauswahl->Oeffnen(true); });
+    profilknopf(sprofil, "SegmentProfilSpeichern", "Profil speichern unter", [profilauswahl] { profilauswahl->SpeichernUnter(true); });
+    profilknopf(sprofil, "StrakEinbauen", "Strak einbauen", [this] { Bearbeiten(StrakEinbauen); });
+    profilknopf(sprofil, "SegmentInvertieren", "invertieren", [invertieren] { invertieren(true); });
     f->addRow(sprofil);
     f = Reiter(sr, "SegmentVForm", QStringLiteral("V-Form"));
     FELD_REAL(f, "VWinkel", "V-Winkel in ° ", SegmentVon, VFormWinkel, Frei, TNeuaufbau::Flaeche);

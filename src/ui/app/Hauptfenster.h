@@ -34,6 +34,7 @@ class TFarbtabelle;
 class TVerzeichnisfenster;
 class QAction;
 class QMenu;
+struct TBearbeitung;
 
 /// What an input field changes beyond its own value.
 enum class TNeuaufbau { Keiner, Flaeche, Gitter, Masse };
@@ -90,7 +91,8 @@ public:
     void BerechnungStarten();
     /// "Neu" of the aircraft page: asks to save unsaved changes, then a new empty aircraft.
     void FlugzeugNeu();
-    /// Runs an editing operation of the current surface and segment; false when it changed nothing.
+    /// Runs an editing operation of the aircraft (from this window or another); false when it changed
+    /// nothing. The core's edit ends with rebuild, lattice and snapshot; refused while a computation runs.
     bool Bearbeiten(const std::function<bool(TBearbeitung&)>& operation);
     /// After every model change: a snapshot of the scene, the unsaved mark, the undo buttons.
     void SnapshotErstellen();

@@ -8,11 +8,14 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabBar>
+#include <QTextBlock>
 #include <QVBoxLayout>
 
 #include "app/Sprachtexte.h"
 #include "results/Werteausgabe.h"
 #include "ui/app/Hauptfenster.h"
+#include "ui/dialogs/Formatexportfenster.h"
+#include "ui/view/Diagramm2D.h"
 
 TErgebnisfenster::TErgebnisfenster(THauptfenster& hauptfenster)
     : QDialog(&hauptfenster), haupt_(hauptfenster), reiter_(new QTabBar(this)), text_(new QPlainTextEdit(this))
@@ -30,8 +33,6 @@ TErgebnisfenster::TErgebnisfenster(THauptfenster& hauptfenster)
     speichern->setObjectName(QStringLiteral("SpeichernUnter"));
     auto* export_ = new QPushButton(QStringLiteral("Formatierter Export"), this);
     export_->setObjectName(QStringLiteral("FormatierterExport"));
-    export_->setEnabled(false);
-    export_->setToolTip(QStringLiteral("Dieser Befehl ist in dieser Version noch nicht verfügbar."));
     auto* schliessen = new QPushButton(QStringLiteral("Fenster schließen"), this);
     schliessen->setObjectName(QStringLiteral("FensterSchliessen"));
 
@@ -47,6 +48,9 @@ TErgebnisfenster::TErgebnisfenster(THauptfenster& hauptfenster)
     resize(900, 640);
 
     connect(schliessen, &QPushButton::clicked, this, &QWidget::hide);
+    connect(export_, &QPushButton::clicked, this, [this] {
+        if (auto* werte = haupt_.findChild<TFormatexportfenster*>(QStringLiteral("WerteExport"))) werte->Zeigen();
+    });
     connect(speichern, &QPushButton::clicked, this, [this] {
         if (!haupt_.Host.Flags.ErgebnisseGueltig || !haupt_.Szene->Flugzeug) return;
         std::filesystem::path ordner = haupt_.Szenenverzeichnis.empty() ? Programmverzeichnis() : haupt_.Szenenverzeichnis;
@@ -98,6 +102,32 @@ void TErgebnisfenster::Aktualisieren()
     QString text;
     for (const std::string& z : zeilen) text += QString::fromStdString(z) + QLatin1Char('\n');
     text_->setPlainText(text);
+    StreifenHervorheben(zeilen);
+}
+
+void TErgebnisfenster::StreifenHervorheben(const std::vector<std::string>& zeilen)
+{
+    markierteZeile_ = -1;
+    QList<QTextEdit::ExtraSelection> hervorhebung;
+    const TFLUGZEUG* f = haupt_.Szene->Flugzeug.get();
+    const int streifen = haupt_.Diagramm2D() ? haupt_.Diagramm2D()->Markierungsstreifen() : -1;
+    // The diagram's marker lies on the current surface: its strip is marked on that surface's tab.
+    if (f && streifen >= 0 && reiter_->currentIndex() == f->AktuelleFlaeche + 1) {
+        // The strip table closes the page, so its lines are found from the end.
+        const std::string anfang = std::to_string(streifen) + ") ";
+        for (int i = int(zeilen.size()) - 1; i >= 0 && markierteZeile_ < 0; --i)
+            if (zeilen[std::size_t(i)].starts_with(anfang)) markierteZeile_ = i;
+    }
+    if (markierteZeile_ >= 0) {
+        QTextEdit::ExtraSelection zeile;
+        zeile.cursor = QTextCursor(text_->document()->findBlockByNumber(markierteZeile_));
+        zeile.format.setBackground(QColor(255, 255, 160));
+        zeile.format.setProperty(QTextFormat::FullWidthSelection, true);
+        hervorhebung.append(zeile);
+        text_->setTextCursor(zeile.cursor);
+        text_->ensureCursorVisible();
+    }
+    text_->setExtraSelections(hervorhebung);
 }
 
 QString TErgebnisfenster::Text() const { return text_->toPlainText(); }
