@@ -41,6 +41,9 @@
 #include "model/Modellbearbeitung.h"
 #include "model/Szenendatei.h"
 #include "ui/app/Bildschirmelemente.h"
+#include "ui/app/Bilddatei.h"
+#include "ui/polar/Polarfenster.h"
+#include "ui/polar/SeiteGesamtpolaren.h"
 #include "ui/results/Ergebnisfenster.h"
 #include "ui/view/Ansicht3D.h"
 #include "ui/view/Diagramm2D.h"
@@ -76,7 +79,7 @@ THauptfenster::THauptfenster(QWidget* parent) : QMainWindow(parent), Szene(std::
     seiten_->addTab(SeiteFlugzeug(), QStringLiteral("Flugzeug"));
     seiten_->addTab(SeiteFluegel(), QStringLiteral("Flügel"));
     seiten_->addTab(SeiteAuslegung(), QStringLiteral("Auslegungsberechnung"));
-    seiten_->addTab(SeiteGesamtpolaren(), QStringLiteral("Gesamtpolaren berechnen"));
+    seiten_->addTab(seiteGesamtpolaren_ = new TSeiteGesamtpolaren(*this), QStringLiteral("Gesamtpolaren berechnen"));
     links->addWidget(seiten_, 1);
     auto* unten = new QHBoxLayout;
     for (auto [name, text] : {std::pair{"Undo", "Undo"}, std::pair{"Redo", "Redo"},
@@ -564,21 +567,6 @@ QWidget* THauptfenster::SeiteAuslegung()
     return seite;
 }
 
-QWidget* THauptfenster::SeiteGesamtpolaren()
-{
-    auto* seite = new QWidget(this);
-    seite->setObjectName(QStringLiteral("SeiteGesamtpolaren"));
-    QFormLayout* f = Formular(seite);
-    FELD_GANZ(f, "AnzahlSchritte", "Anzahl Schritte", FlugzeugVon, GesamtpolarSchrittzahl, GesamtpolarSchrittzahl,
-              TNeuaufbau::Keiner);
-    auto* knoepfe = new QHBoxLayout;
-    for (auto [name, text] : {std::pair{"PolarStart", "Start"}, std::pair{"PolarStopp", "Stopp"},
-                              std::pair{"GesamtpolarenAnzeigen", "Gesamtpolaren anzeigen"}})
-        knoepfe->addWidget(SpaeterKnopf(QString::fromLatin1(name), QString::fromUtf8(text)));
-    f->addRow(knoepfe);
-    return seite;
-}
-
 #undef FELD_REAL
 #undef FELD_GANZ
 #undef FELD_TEXT
@@ -630,6 +618,7 @@ void THauptfenster::Aktualisieren()
     }
     markierungsfeld_->setText(QString::fromStdString(Zahl(diagramm2D_->Markierungsposition(), t)));
     Flaechenliste();
+    seiteGesamtpolaren_->Aktualisieren();
     if (ergebnisfenster_ && ergebnisfenster_->isVisible()) {
         if (flaeche >= 0 && flaeche + 1 < ergebnisfenster_->Reiter()->count())
             ergebnisfenster_->Reiter()->setCurrentIndex(flaeche + 1);
@@ -744,7 +733,8 @@ void THauptfenster::BerechnungStarten()
 
 void THauptfenster::BildschirmelementeAnwenden()
 {
-    ::BildschirmelementeAnwenden(Host.Texte.Bildschirmelementzeilen, {this, ergebnisfenster_});
+    ::BildschirmelementeAnwenden(Host.Texte.Bildschirmelementzeilen,
+                                 {this, ergebnisfenster_, seiteGesamtpolaren_->Polarfenster()});
 }
 
 bool THauptfenster::SeiteZeigen(const QString& name)
@@ -779,7 +769,7 @@ void THauptfenster::closeEvent(QCloseEvent* ereignis)
 {
     // A running computation ends first: the request stops it at its next poll.
     Host.Flags.Stoppanforderung = true;
-    if (Host.Flags.RechnungLaeuft) {
+    if (Host.Flags.RechnungLaeuft || Host.Flags.GesamtpolarLaeuft) {
         // The window closes once the stopped computation has returned.
         schliessenNachRechnung_ = true;
         ereignis->ignore();
@@ -793,6 +783,7 @@ void THauptfenster::closeEvent(QCloseEvent* ereignis)
         }
     }
     ergebnisfenster_->close();
+    seiteGesamtpolaren_->Polarfenster()->close();
     ereignis->accept();
 }
 
@@ -839,22 +830,6 @@ QHBoxLayout* Knopfzeile(QVBoxLayout* l)
     z->setSpacing(2);
     l->addLayout(z);
     return z;
-}
-
-/// Offers a file for a drawing: BMP or JPEG, the extension added when the name has none of them.
-void BildSpeichern(QWidget* eltern, const QImage& bild, const QString& vorschlag)
-{
-    QString filter;
-    QString name = QFileDialog::getSaveFileName(eltern, QString(), vorschlag,
-                                                QStringLiteral("*.BMP,*.JPG (*.bmp *.jpg);;Bitmaps (*.bmp);;JPEG (*.jpg)"),
-                                                &filter);
-    if (name.isEmpty()) return;
-    const QString gross = name.toUpper();
-    const bool jpeg = gross.endsWith(QStringLiteral(".JPG")) || (!gross.endsWith(QStringLiteral(".BMP")) && filter.startsWith(QStringLiteral("JPEG")));
-    if (!gross.endsWith(QStringLiteral(".BMP")) && !gross.endsWith(QStringLiteral(".JPG")))
-        name += jpeg ? QStringLiteral(".JPG") : QStringLiteral(".BMP");
-    if (!bild.save(name, jpeg ? "JPG" : "BMP"))
-        QMessageBox::warning(eltern, QStringLiteral("VELION"), name);
 }
 
 }  // namespace
