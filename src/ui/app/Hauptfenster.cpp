@@ -128,7 +128,12 @@ THauptfenster::THauptfenster(QWidget* parent) : QMainWindow(parent), Szene(std::
     Aktualisieren();
 }
 
-THauptfenster::~THauptfenster() = default;
+THauptfenster::~THauptfenster()
+{
+    // A field that still has the focus reports "editing finished" while the children are
+    // destroyed, when this window is no more than a QWidget.
+    for (const TFeld& f : felder_) disconnect(f.Edit, nullptr, this, nullptr);
+}
 
 char THauptfenster::Trennzeichen() const
 {
