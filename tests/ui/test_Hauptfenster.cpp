@@ -10,6 +10,8 @@
 #include "common/Zahlentext.h"
 #include "ui/app/Bildschirmelemente.h"
 #include "ui/app/Hauptfenster.h"
+#include "ui/polar/Polarfenster.h"
+#include "ui/polar/SeiteGesamtpolaren.h"
 #include "ui/results/Ergebnisfenster.h"
 
 class THauptfensterTest : public QObject {
@@ -102,7 +104,8 @@ private slots:
             const QString text = QString::fromLatin1(zeile.c_str());
             const QString pfad = text.section(QLatin1Char('='), 0, 0);
             QString eigenschaft;
-            QObject* o = BildschirmelementFinden(pfad, {&fenster, fenster.Ergebnisfenster()}, eigenschaft);
+            QObject* o = BildschirmelementFinden(
+                pfad, {&fenster, fenster.Ergebnisfenster(), fenster.SeiteGesamtpolaren()->Polarfenster()}, eigenschaft);
             QVERIFY2(o, qPrintable(text));
             QVERIFY2(BildschirmelementSetzen(o, eigenschaft, text.section(QLatin1Char('='), 1)), qPrintable(text));
             ++zeilen;

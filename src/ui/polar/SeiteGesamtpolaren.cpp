@@ -178,7 +178,7 @@ TSeiteGesamtpolaren::TSeiteGesamtpolaren(THauptfenster& hauptfenster) : QWidget(
         });
 
     loeschen_ = new QCheckBox(QStringLiteral("Polarentabelle beim Start löschen"), this);
-    loeschen_->setObjectName(QStringLiteral("PolarentabelleLoeschen"));
+    loeschen_->setObjectName(QStringLiteral("PolarenBeimStartLoeschen"));
     l->addWidget(loeschen_);
 
     auto* knoepfe = new QHBoxLayout;
