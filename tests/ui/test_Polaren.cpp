@@ -124,6 +124,32 @@ private slots:
         fenster.Geaendert = false;
     }
 
+    void SegmentAufZeileAblegenUndAlleFlaechenZeigen()
+    {
+        THauptfenster fenster;
+        fenster.Host.AutomatischeAntwort = KnopfOK;
+        QVERIFY(fenster.SzeneOeffnen(VELION_EXAMPLES "/Segler.vel"));
+        TFLUGZEUG& f = *fenster.Szene->Flugzeug;
+        TSeiteGesamtpolaren* seite = fenster.SeiteGesamtpolaren();
+        // A segment of surface 1 on the incidence table names that surface.
+        seite->SegmentAblegen(seite->EwdTabelle(), 2, 1, 0);
+        QCOMPARE(f.GesamtpolarEwd[2].Flaeche, 1);
+        QCOMPARE(seite->EwdTabelle()->item(2, 3)->text(), QString::fromStdString(f.Flaechen.Get(1)->Bezeichnung));
+        // A wing segment on the flap table names its flap group.
+        const int gruppe = f.Flaechen.Get(0)->Segmente.Get(0)->Klappengruppe;
+        seite->SegmentAblegen(seite->Klappentabelle(), 1, 0, 0);
+        QCOMPARE(f.GesamtpolarHaupt[1].Klappengruppe, gruppe == f.GesamtpolarHaupt[0].Klappengruppe ? 0 : gruppe);
+
+        f.Flaechen.Get(1)->Sichtbar = false;
+        f.Flaechen.Get(2)->Sichtbar = false;
+        fenster.findChild<QAction*>(QStringLiteral("AlleFluegel"))->trigger();
+        for (int i = 0; i < f.Flaechen.Count(); ++i) QVERIFY(f.Flaechen.Get(i)->Sichtbar);
+        auto* liste = fenster.findChild<QListWidget*>(QStringLiteral("Flaechenliste"));
+        QCOMPARE(liste->count(), f.Flaechen.Count());
+        QCOMPARE(liste->item(2)->checkState(), Qt::Checked);
+        fenster.Geaendert = false;
+    }
+
     void GewaehlterPunktZeigtSeineZeile()
     {
         THauptfenster fenster;

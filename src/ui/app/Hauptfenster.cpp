@@ -1078,6 +1078,22 @@ QWidget* THauptfenster::Gruppe3D()
     l->addLayout(bild, 1);
     connect(ansicht3D_, &TAnsicht3D::PanelGewaehlt, this, &THauptfenster::AuswahlUebernehmen);
     connect(ansicht3D_, &TAnsicht3D::AnsichtGeaendert, this, [this] { Aktualisieren(); });
+    connect(ansicht3D_, &TAnsicht3D::MausmodusGewaehlt, this, [this](const QString& modus) {
+        if (auto* k = findChild<QAbstractButton*>(modus.left(1).toUpper() + modus.mid(1))) k->setChecked(true);
+        if (modus == QStringLiteral("rotieren")) SeiteZeigen(QStringLiteral("SeiteFlugzeug"));
+    });
+    flaechenliste_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto* alle = new QAction(QStringLiteral("alle Flügel"), flaechenliste_);
+    alle->setObjectName(QStringLiteral("AlleFluegel"));
+    flaechenliste_->addAction(alle);
+    connect(alle, &QAction::triggered, this, [this] {
+        TFLUGZEUG* f = FlugzeugVon(Szene.get());
+        if (!f) return;
+        for (int i = 0; i < f->Flaechen.Count(); ++i) f->Flaechen.Get(i)->Sichtbar = true;
+        flaechenliste_->clear();  // refilled with the new check marks
+        Aktualisieren();
+        NeuZeichnen();
+    });
     connect(flaechenliste_, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
         TFLUGZEUG* f = FlugzeugVon(Szene.get());
         TFLAECHE* fl = f ? f->Flaechen.Get(flaechenliste_->row(item)) : nullptr;

@@ -28,6 +28,7 @@
 #include "model/Eingabegrenzen.h"
 #include "ui/app/Hauptfenster.h"
 #include "ui/polar/Polarfenster.h"
+#include "ui/view/Segmentablage.h"
 
 namespace {
 

@@ -17,9 +17,6 @@ class QTableWidget;
 class THauptfenster;
 class TPolarfenster;
 
-/// The drag format of a segment: "surface segment" as text, so a view can hand it to the tables.
-inline constexpr const char* SegmentMimeTyp = "application/x-velion-segment";
-
 class TSeiteGesamtpolaren : public QWidget {
     Q_OBJECT
 public:
