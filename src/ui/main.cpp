@@ -1,13 +1,15 @@
 // velion: the desktop program. "velion [SCENE.vel]" opens the main window with the scene;
 // "velion --bildschirmelemente" lists the captions for a language file;
 // "velion --bildschirmfoto FILE.png [--seite NAME] [--berechnen] [SCENE.vel]" renders it into a picture;
-// "--ansicht 3d|2d" renders only that drawing with its controls, "--knopf NAME" presses a display
+// "--ansicht 3d|2d" renders only that drawing with its controls, "--ansicht polaren" the polar
+// window's chart after the scene's total-polar series, "--knopf NAME" presses a display
 // toggle first and "--betrachtung WX,WY,WZ,ABSTAND" sets the 3D view's angles and distance.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QTabWidget>
 #include <QStringList>
 
 #include <array>
@@ -15,6 +17,8 @@
 
 #include "ui/app/Bildschirmelemente.h"
 #include "ui/app/Hauptfenster.h"
+#include "ui/polar/Polarfenster.h"
+#include "ui/polar/SeiteGesamtpolaren.h"
 #include "ui/results/Ergebnisfenster.h"
 #include "ui/settings/Farbtabelle.h"
 #include "ui/settings/Verzeichnisfenster.h"
@@ -41,20 +45,22 @@ int main(int argc, char* argv[])
         else if (a == QStringLiteral("--bildschirmelemente")) {
             // For translators: every control that shows text, as lines of the screen-element file.
             THauptfenster fenster;
-            for (const std::string& z : BildschirmelementeAuflisten({&fenster, fenster.Ergebnisfenster()}))
+            for (const std::string& z : BildschirmelementeAuflisten(
+                     {&fenster, fenster.Ergebnisfenster(), fenster.SeiteGesamtpolaren()->Polarfenster()}))
                 std::cout << z << "\n";
             return 0;
         }
         else if (a.endsWith(QStringLiteral(".vel"), Qt::CaseInsensitive)) szene = a;
         else {
             std::cerr << "velion: unbekanntes Argument " << a.toStdString()
-                      << "\nAufruf: velion [--bildschirmfoto DATEI.png [--seite NAME | --ansicht 3d|2d] [--knopf NAME]..."
+                      << "\nAufruf: velion [--bildschirmfoto DATEI.png [--seite NAME | --ansicht 3d|2d|polaren] [--knopf NAME]..."
                          " [--betrachtung WX,WY,WZ,ABSTAND] [--berechnen]] [SZENE.vel]\n";
             return 2;
         }
     }
-    if (!ansicht.isEmpty() && ansicht != QStringLiteral("3d") && ansicht != QStringLiteral("2d")) {
-        std::cerr << "velion: --ansicht erwartet 3d oder 2d, nicht " << ansicht.toStdString() << "\n";
+    if (!ansicht.isEmpty() && ansicht != QStringLiteral("3d") && ansicht != QStringLiteral("2d") &&
+        ansicht != QStringLiteral("polaren")) {
+        std::cerr << "velion: --ansicht erwartet 3d, 2d oder polaren, nicht " << ansicht.toStdString() << "\n";
         return 2;
     }
     std::array<double, 4> blick{};
@@ -97,6 +103,28 @@ int main(int argc, char* argv[])
         fenster.Szene->Flugzeug->AnsichtPosition.z = blick[3];
         fenster.Aktualisieren();
         fenster.NeuZeichnen();
+    }
+    if (ansicht == QStringLiteral("polaren")) {
+        // The series the scene's settings describe, then the window on its chart tab.
+        TSeiteGesamtpolaren* polarseite = fenster.SeiteGesamtpolaren();
+        fenster.SeiteZeigen(QStringLiteral("SeiteGesamtpolaren"));
+        polarseite->Starten();
+        TPolarfenster* polar = polarseite->Polarfenster();
+        if (polar->Liste().Count() == 0) {
+            std::cerr << "velion: die Gesamtpolare der Szene lieferte keine Polare\n";
+            return 1;
+        }
+        polar->Zeigen();
+        polar->Reiter()->setCurrentIndex(1);
+        QApplication::processEvents();
+        polar->Auffrischen();
+        QApplication::processEvents();
+        if (!polar->grab().save(bild)) {
+            std::cerr << "velion: " << bild.toStdString() << " konnte nicht geschrieben werden\n";
+            return 1;
+        }
+        fenster.Geaendert = false;
+        return 0;
     }
     if (!ansicht.isEmpty()) {
         // Only the one drawing, widened over the room of the other.

@@ -19,6 +19,8 @@
 #include "common/Zahlentext.h"
 #include "ui/app/Bildschirmelemente.h"
 #include "ui/app/Hauptfenster.h"
+#include "ui/polar/Polarfenster.h"
+#include "ui/polar/SeiteGesamtpolaren.h"
 #include "ui/results/Ergebnisfenster.h"
 #include "ui/settings/Farbtabelle.h"
 #include "ui/settings/Verzeichnisfenster.h"
@@ -410,7 +412,8 @@ private slots:
             const QString text = QString::fromLatin1(zeile.c_str());
             const QString pfad = text.section(QLatin1Char('='), 0, 0);
             QString eigenschaft;
-            QObject* o = BildschirmelementFinden(pfad, {&fenster, fenster.Ergebnisfenster()}, eigenschaft);
+            QObject* o = BildschirmelementFinden(
+                pfad, {&fenster, fenster.Ergebnisfenster(), fenster.SeiteGesamtpolaren()->Polarfenster()}, eigenschaft);
             QVERIFY2(o, qPrintable(text));
             QVERIFY2(BildschirmelementSetzen(o, eigenschaft, text.section(QLatin1Char('='), 1)), qPrintable(text));
             ++zeilen;

@@ -61,6 +61,9 @@
 #include "ui/dialogs/Profilschnittfenster.h"
 #include "ui/dialogs/Skalierfenster.h"
 #include "ui/dialogs/StlFenster.h"
+#include "ui/app/Bilddatei.h"
+#include "ui/polar/Polarfenster.h"
+#include "ui/polar/SeiteGesamtpolaren.h"
 #include "ui/results/Ergebnisfenster.h"
 #include "ui/settings/Farbtabelle.h"
 #include "ui/settings/Verzeichnisfenster.h"
@@ -101,7 +104,7 @@ THauptfenster::THauptfenster(QWidget* parent, const std::filesystem::path& daten
     seiten_->addTab(SeiteFlugzeug(), QStringLiteral("Flugzeug"));
     seiten_->addTab(SeiteFluegel(), QStringLiteral("Flügel"));
     seiten_->addTab(SeiteAuslegung(), QStringLiteral("Auslegungsberechnung"));
-    seiten_->addTab(SeiteGesamtpolaren(), QStringLiteral("Gesamtpolaren berechnen"));
+    seiten_->addTab(seiteGesamtpolaren_ = new TSeiteGesamtpolaren(*this), QStringLiteral("Gesamtpolaren berechnen"));
     links->addWidget(seiten_, 1);
     auto* unten = new QHBoxLayout;
     undo_ = Knopf(QStringLiteral("Undo"), QStringLiteral("Undo"));
@@ -196,7 +199,12 @@ THauptfenster::THauptfenster(QWidget* parent, const std::filesystem::path& daten
     qApp->installEventFilter(this);
 }
 
-THauptfenster::~THauptfenster() = default;
+THauptfenster::~THauptfenster()
+{
+    // A field that still has the focus reports "editing finished" while the children are
+    // destroyed, when this window is no more than a QWidget.
+    for (const TFeld& f : felder_) disconnect(f.Edit, nullptr, this, nullptr);
+}
 
 char THauptfenster::Trennzeichen() const
 {
@@ -774,21 +782,6 @@ QWidget* THauptfenster::SeiteAuslegung()
     return seite;
 }
 
-QWidget* THauptfenster::SeiteGesamtpolaren()
-{
-    auto* seite = new QWidget(this);
-    seite->setObjectName(QStringLiteral("SeiteGesamtpolaren"));
-    QFormLayout* f = Formular(seite);
-    FELD_GANZ(f, "AnzahlSchritte", "Anzahl Schritte", FlugzeugVon, GesamtpolarSchrittzahl, GesamtpolarSchrittzahl,
-              TNeuaufbau::Keiner);
-    auto* knoepfe = new QHBoxLayout;
-    for (auto [name, text] : {std::pair{"PolarStart", "Start"}, std::pair{"PolarStopp", "Stopp"},
-                              std::pair{"GesamtpolarenAnzeigen", "Gesamtpolaren anzeigen"}})
-        knoepfe->addWidget(SpaeterKnopf(QString::fromLatin1(name), QString::fromUtf8(text)));
-    f->addRow(knoepfe);
-    return seite;
-}
-
 #undef FELD_REAL
 #undef FELD_GANZ
 #undef FELD_TEXT
@@ -877,6 +870,7 @@ void THauptfenster::Aktualisieren()
     }
     markierungsfeld_->setText(QString::fromStdString(Zahl(diagramm2D_->Markierungsposition(), t)));
     Flaechenliste();
+    seiteGesamtpolaren_->Aktualisieren();
     if (ergebnisfenster_ && ergebnisfenster_->isVisible()) {
         if (flaeche >= 0 && flaeche + 1 < ergebnisfenster_->Reiter()->count())
             ergebnisfenster_->Reiter()->setCurrentIndex(flaeche + 1);
@@ -1112,7 +1106,8 @@ void THauptfenster::BerechnungStarten()
 
 void THauptfenster::BildschirmelementeAnwenden()
 {
-    ::BildschirmelementeAnwenden(Host.Texte.Bildschirmelementzeilen, {this, ergebnisfenster_});
+    ::BildschirmelementeAnwenden(Host.Texte.Bildschirmelementzeilen,
+                                 {this, ergebnisfenster_, seiteGesamtpolaren_->Polarfenster()});
 }
 
 bool THauptfenster::SeiteZeigen(const QString& name)
@@ -1215,7 +1210,7 @@ void THauptfenster::closeEvent(QCloseEvent* ereignis)
 {
     // A running computation ends first: the request stops it at its next poll.
     Host.Flags.Stoppanforderung = true;
-    if (Host.Flags.RechnungLaeuft) {
+    if (Host.Flags.RechnungLaeuft || Host.Flags.GesamtpolarLaeuft) {
         // The window closes once the stopped computation has returned.
         schliessenNachRechnung_ = true;
         ereignis->ignore();
@@ -1230,6 +1225,7 @@ void THauptfenster::closeEvent(QCloseEvent* ereignis)
     }
     ergebnisfenster_->close();
     EinstellungenSpeichern();
+    seiteGesamtpolaren_->Polarfenster()->close();
     ereignis->accept();
 }
 
@@ -1276,22 +1272,6 @@ QHBoxLayout* Knopfzeile(QVBoxLayout* l)
     z->setSpacing(2);
     l->addLayout(z);
     return z;
-}
-
-/// Offers a file for a drawing: BMP or JPEG, the extension added when the name has none of them.
-void BildSpeichern(QWidget* eltern, const QImage& bild, const QString& vorschlag)
-{
-    QString filter;
-    QString name = QFileDialog::getSaveFileName(eltern, QString(), vorschlag,
-                                                QStringLiteral("*.BMP,*.JPG (*.bmp *.jpg);;Bitmaps (*.bmp);;JPEG (*.jpg)"),
-                                                &filter);
-    if (name.isEmpty()) return;
-    const QString gross = name.toUpper();
-    const bool jpeg = gross.endsWith(QStringLiteral(".JPG")) || (!gross.endsWith(QStringLiteral(".BMP")) && filter.startsWith(QStringLiteral("JPEG")));
-    if (!gross.endsWith(QStringLiteral(".BMP")) && !gross.endsWith(QStringLiteral(".JPG")))
-        name += jpeg ? QStringLiteral(".JPG") : QStringLiteral(".BMP");
-    if (!bild.save(name, jpeg ? "JPG" : "BMP"))
-        QMessageBox::warning(eltern, QStringLiteral("VELION"), name);
 }
 
 }  // namespace
@@ -1535,6 +1515,22 @@ QWidget* THauptfenster::Gruppe3D()
     l->addLayout(bild, 1);
     connect(ansicht3D_, &TAnsicht3D::PanelGewaehlt, this, &THauptfenster::AuswahlUebernehmen);
     connect(ansicht3D_, &TAnsicht3D::AnsichtGeaendert, this, [this] { Aktualisieren(); });
+    connect(ansicht3D_, &TAnsicht3D::MausmodusGewaehlt, this, [this](const QString& modus) {
+        if (auto* k = findChild<QAbstractButton*>(modus.left(1).toUpper() + modus.mid(1))) k->setChecked(true);
+        if (modus == QStringLiteral("rotieren")) SeiteZeigen(QStringLiteral("SeiteFlugzeug"));
+    });
+    flaechenliste_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto* alle = new QAction(QStringLiteral("alle Flügel"), flaechenliste_);
+    alle->setObjectName(QStringLiteral("AlleFluegel"));
+    flaechenliste_->addAction(alle);
+    connect(alle, &QAction::triggered, this, [this] {
+        TFLUGZEUG* f = FlugzeugVon(Szene.get());
+        if (!f) return;
+        for (int i = 0; i < f->Flaechen.Count(); ++i) f->Flaechen.Get(i)->Sichtbar = true;
+        flaechenliste_->clear();  // refilled with the new check marks
+        Aktualisieren();
+        NeuZeichnen();
+    });
     connect(flaechenliste_, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
         TFLUGZEUG* f = FlugzeugVon(Szene.get());
         TFLAECHE* fl = f ? f->Flaechen.Get(flaechenliste_->row(item)) : nullptr;

@@ -35,6 +35,7 @@ class TVerzeichnisfenster;
 class QAction;
 class QMenu;
 struct TBearbeitung;
+class TSeiteGesamtpolaren;
 
 /// What an input field changes beyond its own value.
 enum class TNeuaufbau { Keiner, Flaeche, Gitter, Masse };
@@ -53,6 +54,10 @@ private:
 
 class THauptfenster : public QMainWindow {
     Q_OBJECT
+    // The total-polar page and its window use the field protocol and the run switches of this window.
+    friend class TSeiteGesamtpolaren;
+    friend class TPolarfenster;
+
 public:
     /// `datenordner` holds the settings file and the snapshot folder; empty: the program's own
     /// writable folder (Datenordner).
@@ -110,6 +115,7 @@ public:
     TErgebnisfenster* Ergebnisfenster() const { return ergebnisfenster_; }
     TAnsicht3D* Ansicht3D() const { return ansicht3D_; }
     TDiagramm2D* Diagramm2D() const { return diagramm2D_; }
+    TSeiteGesamtpolaren* SeiteGesamtpolaren() const { return seiteGesamtpolaren_; }
     /// The line of the marker strip's values under the diagram.
     QString Informationszeile() const;
 
@@ -130,7 +136,6 @@ private:
     QWidget* SeiteFlugzeug();
     QWidget* SeiteFluegel();
     QWidget* SeiteAuslegung();
-    QWidget* SeiteGesamtpolaren();
     void MenuesAufbauen();
     QWidget* Gruppe2D();
     QWidget* Gruppe3D();
@@ -180,6 +185,7 @@ private:
     TErgebnisfenster* ergebnisfenster_ = nullptr;
     TAnsicht3D* ansicht3D_ = nullptr;
     TDiagramm2D* diagramm2D_ = nullptr;
+    TSeiteGesamtpolaren* seiteGesamtpolaren_ = nullptr;
     QLabel* infozeile_ = nullptr;
     QLineEdit* markierungsfeld_ = nullptr;
     QListWidget* flaechenliste_ = nullptr;

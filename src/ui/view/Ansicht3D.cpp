@@ -2,6 +2,10 @@
 // panels go to the card as vertex arrays built anew for every frame, the marks as lines.
 #include "ui/view/Ansicht3D.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDrag>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
@@ -20,6 +24,7 @@
 #include "model/T_FLUGZEUG.h"
 #include "model/T_SEGMENT.h"
 #include "solver/Wirbelsystem.h"
+#include "ui/view/Segmentablage.h"
 
 namespace {
 
@@ -642,15 +647,32 @@ void TAnsicht3D::Symmetriecheck(bool an)
 
 void TAnsicht3D::Waehlen(QPoint pixel)
 {
+    gezogen_ = {-1, -1};
     const TFLUGZEUG* f = szene_ ? szene_->Flugzeug.get() : nullptr;
     if (!f || f->Flaechen.Count() == 0) return;
-    if (const TPAN* p = Auswahl3D(pixel)) emit PanelGewaehlt(p->Flaeche, p->Segment);
+    if (const TPAN* p = Auswahl3D(pixel)) {
+        gezogen_ = {p->Flaeche, p->Segment};
+        emit PanelGewaehlt(p->Flaeche, p->Segment);
+    }
+}
+
+void TAnsicht3D::contextMenuEvent(QContextMenuEvent* e)
+{
+    QMenu menue(this);
+    menue.setObjectName(QStringLiteral("Ansicht3DMenue"));
+    for (const char* modus : {"rotieren", "verschieben", "zoomen", "bearbeiten"}) {
+        QAction* a = menue.addAction(QString::fromLatin1(modus));
+        connect(a, &QAction::triggered, this, [this, modus] { emit MausmodusGewaehlt(QString::fromLatin1(modus)); });
+    }
+    menue.exec(e->globalPos());
 }
 
 void TAnsicht3D::mousePressEvent(QMouseEvent* e)
 {
     setFocus();
     maus_ = e->position().toPoint();
+    druckpunkt_ = maus_;
+    gezogen_ = {-1, -1};
     if (schalter_.Bearbeiten && e->button() == Qt::LeftButton) Waehlen(maus_);
 }
 
@@ -661,6 +683,14 @@ void TAnsicht3D::mouseMoveEvent(QMouseEvent* e)
     TFLUGZEUG* f = szene_ ? szene_->Flugzeug.get() : nullptr;
     if (!f || !(e->buttons() & Qt::LeftButton)) return;
     const QPoint jetzt = e->position().toPoint();
+    if (schalter_.Bearbeiten && gezogen_.first >= 0 &&
+        (jetzt - druckpunkt_).manhattanLength() >= QApplication::startDragDistance()) {
+        auto* ziehen = new QDrag(this);
+        ziehen->setMimeData(SegmentDaten(gezogen_.first, gezogen_.second));
+        gezogen_ = {-1, -1};
+        ziehen->exec(Qt::CopyAction);
+        return;
+    }
     const Extended dx = jetzt.x() - maus_.x(), dy = jetzt.y() - maus_.y();
     maus_ = jetzt;
     const auto umlauf = [](Extended& w) {

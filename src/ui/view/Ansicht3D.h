@@ -62,12 +62,15 @@ signals:
     void PanelGewaehlt(int flaeche, int segment);
     /// The mouse turned, moved or zoomed the view.
     void AnsichtGeaendert();
+    /// The pop-up menu chose a mouse mode: "rotieren", "verschieben", "zoomen" or "bearbeiten".
+    void MausmodusGewaehlt(const QString& modus);
 
 protected:
     void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
 
 private:
     /// Makes the context current with a frame buffer of the area's size; false without OpenGL.
@@ -85,6 +88,10 @@ private:
     const TSchalter& schalter_;
     const TZeichenfarben& farben_;
     QPoint maus_;
+    /// Surface and segment of the panel under the last press in the edit mode, -1 for none: a drag
+    /// from there carries the segment to the total-polar tables.
+    std::pair<int, int> gezogen_{-1, -1};
+    QPoint druckpunkt_;
     bool symmetriecheck_ = false;
     std::unique_ptr<QOpenGLContext> kontext_;
     std::unique_ptr<QOffscreenSurface> oberflaeche_;

@@ -35,6 +35,11 @@ struct TZeichenfarben {
         a.fill(QColor(0, 0, 0));
         return a;
     }();
+    std::array<QColor, 100> Gesamtpolaren = [] {  ///< curves of the polar window, all black at start
+        std::array<QColor, 100> a;
+        a.fill(QColor(0, 0, 0));
+        return a;
+    }();
 
     bool MarkierungsbalkenAlsKreuz = false;
     bool Invertiere3DZoom = false;
