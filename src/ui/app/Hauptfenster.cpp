@@ -41,6 +41,7 @@
 #include "model/Modellbearbeitung.h"
 #include "model/Szenendatei.h"
 #include "ui/app/Bildschirmelemente.h"
+#include "ui/help/Kontexthilfe.h"
 #include "ui/results/Ergebnisfenster.h"
 #include "ui/view/Ansicht3D.h"
 #include "ui/view/Diagramm2D.h"
@@ -125,7 +126,12 @@ THauptfenster::THauptfenster(QWidget* parent) : QMainWindow(parent), Szene(std::
     Aktualisieren();
 }
 
-THauptfenster::~THauptfenster() = default;
+THauptfenster::~THauptfenster()
+{
+    // A field that has the focus reports its edit when the focus leaves it, which happens while the
+    // window's widgets are torn down: by then there is no window left to take the value.
+    for (QLineEdit* feld : findChildren<QLineEdit*>()) disconnect(feld, nullptr, this, nullptr);
+}
 
 char THauptfenster::Trennzeichen() const
 {
@@ -195,14 +201,11 @@ void THauptfenster::MenuesAufbauen()
 
     QMenu* hilfe = menuBar()->addMenu(QStringLiteral("Hilfe"));
     hilfe->setObjectName(QStringLiteral("MenueHilfe"));
-    for (auto [name, text] : {std::pair{"Hilfe", "Hilfe"}, std::pair{"Schnellhilfe", "Schnellhilfe"}}) {
-        QAction* a = aktion(hilfe, name, QString::fromUtf8(text));
-        a->setEnabled(false);
-        a->setToolTip(NochNicht);
-    }
-    connect(aktion(hilfe, "Info", QStringLiteral("Info")), &QAction::triggered, this, [this] {
-        QMessageBox::about(this, QStringLiteral("Info"), Programmtitel);
-    });
+    kontexthilfe_ = new TKontexthilfe(this, Host.Texte, Programmtitel);
+    connect(aktion(hilfe, "Hilfe", QStringLiteral("Hilfe")), &QAction::triggered, kontexthilfe_, &TKontexthilfe::Inhalt);
+    connect(aktion(hilfe, "Schnellhilfe", QStringLiteral("Schnellhilfe")), &QAction::triggered, kontexthilfe_,
+            &TKontexthilfe::Schnellhilfe);
+    connect(aktion(hilfe, "Info", QStringLiteral("Info")), &QAction::triggered, kontexthilfe_, &TKontexthilfe::Info);
 }
 
 QPushButton* THauptfenster::Knopf(const QString& name, const QString& beschriftung)
@@ -744,7 +747,10 @@ void THauptfenster::BerechnungStarten()
 
 void THauptfenster::BildschirmelementeAnwenden()
 {
-    ::BildschirmelementeAnwenden(Host.Texte.Bildschirmelementzeilen, {this, ergebnisfenster_});
+    // Every window of the program, as the application owns them.
+    QList<QObject*> fenster;
+    for (QWidget* w : QApplication::topLevelWidgets()) fenster.append(w);
+    ::BildschirmelementeAnwenden(Host.Texte.Bildschirmelementzeilen, fenster);
 }
 
 bool THauptfenster::SeiteZeigen(const QString& name)

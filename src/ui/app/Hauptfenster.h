@@ -27,6 +27,7 @@ class TDiagramm2D;
 class QAbstractButton;
 class QLabel;
 class QListWidget;
+class TKontexthilfe;
 
 /// What an input field changes beyond its own value.
 enum class TNeuaufbau { Keiner, Flaeche, Gitter, Masse };
@@ -62,6 +63,7 @@ public:
     TErgebnisfenster* Ergebnisfenster() const { return ergebnisfenster_; }
     TAnsicht3D* Ansicht3D() const { return ansicht3D_; }
     TDiagramm2D* Diagramm2D() const { return diagramm2D_; }
+    TKontexthilfe* Kontexthilfe() const { return kontexthilfe_; }
     /// The line of the marker strip's values under the diagram.
     QString Informationszeile() const;
 
@@ -111,6 +113,7 @@ private:
     TErgebnisfenster* ergebnisfenster_ = nullptr;
     TAnsicht3D* ansicht3D_ = nullptr;
     TDiagramm2D* diagramm2D_ = nullptr;
+    TKontexthilfe* kontexthilfe_ = nullptr;
     QLabel* infozeile_ = nullptr;
     QLineEdit* markierungsfeld_ = nullptr;
     QListWidget* flaechenliste_ = nullptr;
