@@ -748,13 +748,16 @@ der Einstellwinkeldifferenz abhängen.</p>""",
   """<p>The decalage tab runs the [[008_8.html|incidences]] of up to four surfaces from a start to an end value
 during the polar, the tailplane's for example, to see how trim and performance depend on the decalage.</p>""")
 s("017_3.html", "Polarfenster",
-  """<p>Das Polarfenster zeigt die gespeicherten Gesamtpolaren als Kurven: frei wählbare Größen auf den beiden
-Achsen (etwa CA über CW, Sinkgeschwindigkeit über Fluggeschwindigkeit, Gleitzahl über CA). Mehrere Polaren lassen
-sich vergleichen, speichern, laden und als Tabelle exportieren.</p>""",
+  """<p>Das Polarfenster „Gesamtpolaren“ hält alle gerechneten und geladenen Gesamtpolaren. Der Reiter
+„Tabellenausgabe“ zeigt sie als Tabelle, der Reiter „Grafik“ als Kurven einer gewählten Größe über einer anderen
+(etwa CA über CW, Sinkgeschwindigkeit über Fluggeschwindigkeit); ein Klick auf einen Punkt zeigt seine Werte.
+Im Menü „Datei“ werden Polaren dazugeladen, gespeichert und als formatierter Export für die Tabellenkalkulation
+geschrieben.</p>""",
   "Polar window",
-  """<p>The polar window shows the stored total polars as curves: free choice of the quantities on both axes
-(CL over CD, sink over flight speed, glide ratio over CL, for example). Several polars can be compared, saved,
-loaded and exported as a table.</p>""")
+  """<p>The polar window “Total polars” holds every total polar computed or loaded. The tab “Table” lists them as a
+table, the tab “Chart” draws them as curves of a chosen quantity against another (CL over CD, sink over flight
+speed, for example); a click on a point shows its values. The menu “File” loads further polars, saves them and
+writes a formatted export for a spreadsheet.</p>""")
 
 
 def kapitel(name):
