@@ -777,6 +777,8 @@ def seite(name, sprache):
     titel, text = (de_titel, de) if sprache == "DEUTSCH" else (en_titel, en)
     t = 0 if sprache == "DEUTSCH" else 2
     text = re.sub(r"\[\[([^|\]]+)\|([^\]]+)\]\]", lambda m: f'<a href="{m.group(1)}">{m.group(2)}</a>', text)
+    # Every anchor also as a named link target, which every viewer scrolls to.
+    text = re.sub(r'<h2 id="([^"]+)">', lambda m: f'<h2 id="{m.group(1)}"><a name="{m.group(1)}"></a>', text)
     teile = [f"<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>{html.escape(titel)}</title>\n</head>\n<body>",
              f"<h1>{html.escape(titel)}</h1>", text.strip()]
     unter = sorted((n for n in SEITEN if n != name and kapitel(n) == name), key=sortierschluessel)
