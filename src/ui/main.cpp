@@ -1,6 +1,7 @@
 // velion: the desktop program. "velion [SCENE.vel]" opens the main window with the scene;
 // "velion --bildschirmelemente" lists the captions for a language file;
 // "velion --bildschirmfoto FILE.png [--seite NAME] [--berechnen] [SCENE.vel]" renders it into a picture;
+// "--sprache NAME" chooses the language as its item of the "Sprachen" menu does;
 // "--ansicht 3d|2d" renders only that drawing with its controls, "--ansicht polaren" the polar
 // window's chart after the scene's total-polar series, "--knopf NAME" presses a display
 // toggle first and "--betrachtung WX,WY,WZ,ABSTAND" sets the 3D view's angles and distance.
@@ -15,10 +16,12 @@
 #include <array>
 #include <iostream>
 
+#include "app/Sprachtexte.h"
 #include "ui/app/Bildschirmelemente.h"
 #include "ui/app/Hauptfenster.h"
 #include "ui/polar/Polarfenster.h"
 #include "ui/polar/SeiteGesamtpolaren.h"
+#include "ui/app/Schriftinfo.h"
 #include "ui/results/Ergebnisfenster.h"
 #include "ui/settings/Farbtabelle.h"
 #include "ui/settings/Verzeichnisfenster.h"
@@ -30,7 +33,7 @@ int main(int argc, char* argv[])
     QStringList argumente = QApplication::arguments();
     argumente.removeFirst();
 
-    QString bild, seite, ansicht, betrachtung;
+    QString bild, seite, ansicht, betrachtung, sprache;
     QStringList knoepfe;
     bool berechnen = false;
     QString szene;
@@ -41,6 +44,7 @@ int main(int argc, char* argv[])
         else if (a == QStringLiteral("--ansicht") && i + 1 < argumente.size()) ansicht = argumente[++i].toLower();
         else if (a == QStringLiteral("--knopf") && i + 1 < argumente.size()) knoepfe << argumente[++i];
         else if (a == QStringLiteral("--betrachtung") && i + 1 < argumente.size()) betrachtung = argumente[++i];
+        else if (a == QStringLiteral("--sprache") && i + 1 < argumente.size()) sprache = argumente[++i];
         else if (a == QStringLiteral("--berechnen")) berechnen = true;
         else if (a == QStringLiteral("--bildschirmelemente")) {
             // For translators: every control that shows text, as lines of the screen-element file.
@@ -54,7 +58,7 @@ int main(int argc, char* argv[])
         else {
             std::cerr << "velion: unbekanntes Argument " << a.toStdString()
                       << "\nAufruf: velion [--bildschirmfoto DATEI.png [--seite NAME | --ansicht 3d|2d|polaren] [--knopf NAME]..."
-                         " [--betrachtung WX,WY,WZ,ABSTAND] [--berechnen]] [SZENE.vel]\n";
+                         " [--betrachtung WX,WY,WZ,ABSTAND] [--berechnen]] [--sprache NAME] [SZENE.vel]\n";
             return 2;
         }
     }
@@ -84,7 +88,9 @@ int main(int argc, char* argv[])
     }
 
     THauptfenster fenster;
+    SchriftinfoAnwenden(Programmverzeichnis(), QApplication::topLevelWidgets());
     if (!bild.isEmpty()) fenster.Host.AutomatischeAntwort = KnopfOK;
+    if (!sprache.isEmpty()) fenster.SpracheWaehlen(sprache);
     if (!szene.isEmpty() && !fenster.SzeneOeffnen(szene.toStdString()) && !bild.isEmpty()) return 1;
     fenster.show();
     if (bild.isEmpty()) return QApplication::exec();

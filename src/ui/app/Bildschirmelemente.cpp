@@ -77,6 +77,21 @@ bool BildschirmelementSetzen(QObject* o, const QString& eigenschaft, const QStri
     return true;
 }
 
+QString BildschirmelementLesen(QObject* o, const QString& eigenschaft)
+{
+    const QString e = eigenschaft.toUpper();
+    if (e == QStringLiteral("HINT")) {
+        if (auto* w = qobject_cast<QWidget*>(o)) return w->toolTip();
+        if (auto* a = qobject_cast<QAction*>(o)) return a->toolTip();
+        return {};
+    }
+    if (e != QStringLiteral("CAPTION") && e != QStringLiteral("TEXT")) return {};
+    const QString text = Beschriftung(o);
+    if (text.isEmpty())
+        if (auto* w = qobject_cast<QWidget*>(o); w && w->isWindow()) return w->windowTitle();
+    return text;
+}
+
 void BildschirmelementeAnwenden(const std::vector<std::string>& zeilen, const QList<QObject*>& fenster)
 {
     for (const std::string& zeile : zeilen) {
@@ -97,9 +112,12 @@ std::vector<std::string> BildschirmelementeAuflisten(const QList<QObject*>& fens
         const std::string kopf = f->objectName().toUpper().toStdString() + ".";
         for (QObject* o : f->findChildren<QObject*>()) {
             if (o->objectName().isEmpty() || o->objectName().startsWith(QStringLiteral("qt_"))) continue;
+            const std::string pfad = kopf + o->objectName().toUpper().toStdString();
             const QString text = Beschriftung(o);
-            if (text.isEmpty()) continue;
-            zeilen.push_back(kopf + o->objectName().toUpper().toStdString() + ".CAPTION=" + text.toStdString());
+            if (!text.isEmpty()) zeilen.push_back(pfad + ".CAPTION=" + text.toStdString());
+            // A menu item without a hint of its own shows its caption as the hint.
+            const QString hinweis = BildschirmelementLesen(o, QStringLiteral("HINT"));
+            if (!hinweis.isEmpty() && hinweis != text) zeilen.push_back(pfad + ".HINT=" + hinweis.toStdString());
         }
     }
     return zeilen;

@@ -17,8 +17,12 @@ QObject* BildschirmelementFinden(const QString& pfad, const QList<QObject*>& fen
 /// Sets a text property (CAPTION, TEXT, HINT) of a control; false when the control has no such text.
 bool BildschirmelementSetzen(QObject* objekt, const QString& eigenschaft, const QString& wert);
 
+/// The text property (CAPTION, TEXT, HINT) of a control as it shows now; empty when it has none.
+QString BildschirmelementLesen(QObject* objekt, const QString& eigenschaft);
+
 /// Applies every line in file order, so later lines win.
 void BildschirmelementeAnwenden(const std::vector<std::string>& zeilen, const QList<QObject*>& fenster);
 
-/// Lines for every control of `fenster` that shows text, in the file's grammar (the current captions).
+/// Lines for every control of `fenster` that shows text, in the file's grammar (the current captions
+/// and hints).
 std::vector<std::string> BildschirmelementeAuflisten(const QList<QObject*>& fenster);

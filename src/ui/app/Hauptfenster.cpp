@@ -64,6 +64,7 @@
 #include "ui/app/Bilddatei.h"
 #include "ui/polar/Polarfenster.h"
 #include "ui/polar/SeiteGesamtpolaren.h"
+#include "ui/help/Kontexthilfe.h"
 #include "ui/results/Ergebnisfenster.h"
 #include "ui/settings/Farbtabelle.h"
 #include "ui/settings/Verzeichnisfenster.h"
@@ -201,9 +202,9 @@ THauptfenster::THauptfenster(QWidget* parent, const std::filesystem::path& daten
 
 THauptfenster::~THauptfenster()
 {
-    // A field that still has the focus reports "editing finished" while the children are
-    // destroyed, when this window is no more than a QWidget.
-    for (const TFeld& f : felder_) disconnect(f.Edit, nullptr, this, nullptr);
+    // A field that has the focus reports its edit when the focus leaves it, which happens while the
+    // window's widgets are torn down: by then there is no window left to take the value.
+    for (QLineEdit* feld : findChildren<QLineEdit*>()) disconnect(feld, nullptr, this, nullptr);
 }
 
 char THauptfenster::Trennzeichen() const
@@ -316,14 +317,11 @@ void THauptfenster::MenuesAufbauen()
 
     QMenu* hilfe = menuBar()->addMenu(QStringLiteral("Hilfe"));
     hilfe->setObjectName(QStringLiteral("MenueHilfe"));
-    for (auto [name, text] : {std::pair{"Hilfe", "Hilfe"}, std::pair{"Schnellhilfe", "Schnellhilfe"}}) {
-        QAction* a = aktion(hilfe, name, QString::fromUtf8(text));
-        a->setEnabled(false);
-        a->setToolTip(NochNicht);
-    }
-    connect(aktion(hilfe, "Info", QStringLiteral("Info")), &QAction::triggered, this, [this] {
-        QMessageBox::about(this, QStringLiteral("Info"), Programmtitel);
-    });
+    kontexthilfe_ = new TKontexthilfe(this, Host.Texte, Programmtitel);
+    connect(aktion(hilfe, "Hilfe", QStringLiteral("Hilfe")), &QAction::triggered, kontexthilfe_, &TKontexthilfe::Inhalt);
+    connect(aktion(hilfe, "Schnellhilfe", QStringLiteral("Schnellhilfe")), &QAction::triggered, kontexthilfe_,
+            &TKontexthilfe::Schnellhilfe);
+    connect(aktion(hilfe, "Info", QStringLiteral("Info")), &QAction::triggered, kontexthilfe_, &TKontexthilfe::Info);
 }
 
 QPushButton* THauptfenster::Knopf(const QString& name, const QString& beschriftung)
@@ -1106,8 +1104,10 @@ void THauptfenster::BerechnungStarten()
 
 void THauptfenster::BildschirmelementeAnwenden()
 {
-    ::BildschirmelementeAnwenden(Host.Texte.Bildschirmelementzeilen,
-                                 {this, ergebnisfenster_, seiteGesamtpolaren_->Polarfenster()});
+    // Every window of the program, as the application owns them.
+    QList<QObject*> fenster;
+    for (QWidget* w : QApplication::topLevelWidgets()) fenster.append(w);
+    ::BildschirmelementeAnwenden(Host.Texte.Bildschirmelementzeilen, fenster);
 }
 
 bool THauptfenster::SeiteZeigen(const QString& name)

@@ -36,6 +36,7 @@ class QAction;
 class QMenu;
 struct TBearbeitung;
 class TSeiteGesamtpolaren;
+class TKontexthilfe;
 
 /// What an input field changes beyond its own value.
 enum class TNeuaufbau { Keiner, Flaeche, Gitter, Masse };
@@ -116,6 +117,7 @@ public:
     TAnsicht3D* Ansicht3D() const { return ansicht3D_; }
     TDiagramm2D* Diagramm2D() const { return diagramm2D_; }
     TSeiteGesamtpolaren* SeiteGesamtpolaren() const { return seiteGesamtpolaren_; }
+    TKontexthilfe* Kontexthilfe() const { return kontexthilfe_; }
     /// The line of the marker strip's values under the diagram.
     QString Informationszeile() const;
 
@@ -186,6 +188,7 @@ private:
     TAnsicht3D* ansicht3D_ = nullptr;
     TDiagramm2D* diagramm2D_ = nullptr;
     TSeiteGesamtpolaren* seiteGesamtpolaren_ = nullptr;
+    TKontexthilfe* kontexthilfe_ = nullptr;
     QLabel* infozeile_ = nullptr;
     QLineEdit* markierungsfeld_ = nullptr;
     QListWidget* flaechenliste_ = nullptr;
