@@ -9,7 +9,7 @@
 #include "common/Zahlentext.h"
 #include "evaluation/Gesamtbezugswerte.h"
 #include "evaluation/Nachlaufnaehe.h"
-#include "evaluation/TErgebnis.h"
+#include "model/TErgebnis.h"
 #include "model/T_FLAECHE.h"
 #include "model/T_FLUGZEUG.h"
 
