@@ -182,7 +182,7 @@ std::vector<std::string> FlugzeugText(TFLUGZEUG& f, const THost& host, char tren
     s.Ergebnis(76, f.MomentX, "Nm");
     const TRobusterNeutralpunkt& r = f.NeutralpunktRobust;
     if (r.Gueltig) {
-        // After the specified values, so that every line before keeps its place.
+        // After all other values, so that every line before keeps its place.
         s.Leer();
         s.Ergebnis(350, r.Neutralpunkt, "m");
         s.Text(351,
