@@ -14,7 +14,7 @@
 #include "geometry/Flaechenbau.h"
 #include "geometry/Gitterbau.h"
 #include "geometry/Szenenaufbau.h"
-#include "geometry/TPAN.h"
+#include "model/TPAN.h"
 #include "model/T_FLUGZEUG.h"
 #include "ui/view/Ansicht3D.h"
 

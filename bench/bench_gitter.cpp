@@ -9,7 +9,7 @@
 #include "geometry/Flaechenbau.h"
 #include "geometry/Gitterbau.h"
 #include "geometry/Szenenaufbau.h"
-#include "geometry/TPAN.h"
+#include "model/TPAN.h"
 #include "model/T_FLUGZEUG.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #include "common/Zahlentext.h"
 #include "control/Rechenlauf.h"
 #include "evaluation/Gesamtbezugswerte.h"
-#include "evaluation/TErgebnis.h"
+#include "model/TErgebnis.h"
 #include "geometry/Szenenaufbau.h"
 #include "model/Eingabegrenzen.h"
 

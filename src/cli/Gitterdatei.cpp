@@ -3,7 +3,7 @@
 
 #include "common/Textdatei.h"
 #include "common/Zahlentext.h"
-#include "geometry/TPAN.h"
+#include "model/TPAN.h"
 #include "model/T_FLUGZEUG.h"
 
 namespace {

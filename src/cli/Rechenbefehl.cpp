@@ -6,7 +6,7 @@
 #include "cli/Aufrufsprache.h"
 #include "cli/Bericht.h"
 #include "cli/KonsolenHost.h"
-#include "evaluation/TErgebnis.h"
+#include "model/TErgebnis.h"
 #include "model/T_FLAECHE.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include "common/Host.h"
 #include "common/Zahlentext.h"
 #include "control/Rechenlauf.h"
-#include "evaluation/TErgebnis.h"
+#include "model/TErgebnis.h"
 #include "geometry/Flaechenbau.h"
 #include "geometry/Gitterbau.h"
 #include "geometry/Klappen.h"

@@ -10,7 +10,7 @@
 #include "evaluation/Gesamtbezugswerte.h"
 #include "evaluation/Kraefte.h"
 #include "geometry/Gitterbau.h"
-#include "geometry/TPAN.h"
+#include "model/TPAN.h"
 #include "model/TSchalter.h"
 #include "model/T_Szene.h"
 #include "solver/Gleichungssystem.h"

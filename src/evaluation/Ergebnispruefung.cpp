@@ -5,7 +5,7 @@
 #include <initializer_list>
 #include <utility>
 
-#include "evaluation/TErgebnis.h"
+#include "model/TErgebnis.h"
 #include "model/T_FLAECHE.h"
 #include "model/T_FLUGZEUG.h"
 

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "common/Mathe.h"
-#include "evaluation/Atmosphaere.h"
+#include "model/Atmosphaere.h"
 #include "model/T_FLUGZEUG.h"
 
 void Gesamtbezugswerte(TFLUGZEUG& flugzeug)

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "common/Host.h"
-#include "evaluation/TErgebnis.h"
-#include "geometry/TPAN.h"
+#include "model/TErgebnis.h"
+#include "model/TPAN.h"
 #include "model/T_Szene.h"
 #include "solver/Flugzeugwirbel.h"
 #include "solver/T_Thread_Szene.h"

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <vector>
 
-#include "geometry/TPAN.h"
+#include "model/TPAN.h"
 #include "model/T_FLAECHE.h"
 
 namespace {

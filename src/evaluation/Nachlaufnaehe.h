@@ -10,5 +10,5 @@
 /// a wake or no other surface has control points.
 TNachlaufnaehe NaechsterNachlauf(const TFLUGZEUG& flugzeug);
 
-/// The robust neutral point differs from the specified one by more than 1 % of lu.
+/// The robust neutral point differs from `Neutralpunkt` by more than 1 % of lu.
 bool NeutralpunktWeichtAb(const TFLUGZEUG& flugzeug);

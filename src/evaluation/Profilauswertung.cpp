@@ -11,8 +11,9 @@
 #include "common/Host.h"
 #include "common/Mathe.h"
 #include "evaluation/Flugleistungen.h"
-#include "evaluation/TErgebnis.h"
-#include "geometry/TPAN.h"
+#include "geometry/Flaechenbau.h"
+#include "model/TErgebnis.h"
+#include "model/TPAN.h"
 #include "model/T_FLAECHE.h"
 #include "model/T_FLUGZEUG.h"
 #include "model/T_SEGMENT.h"
@@ -33,15 +34,6 @@ Extended Slot(const TFLAECHE& fl, int streifen, int slot)
 }
 
 void SetzeSlot(TFLAECHE& fl, int streifen, int slot, Extended wert) { fl.ErgebnisSetzen(streifen, slot)->Wert = wert; }
-
-/// Index of the last segment left of the root section, -1 when there is none.
-int LetzterLinkerSegment(const TFLAECHE& fl)
-{
-    int letzter = -1;
-    for (int i = 0; i < fl.Segmente.Count(); ++i)
-        if (fl.Segmente.Get(i)->Segmentbreite < 0.0L) letzter = i;
-    return letzter;
-}
 
 std::unique_ptr<TProfil> Endprofil(const TProfil& profil)
 {
@@ -71,7 +63,7 @@ TStreifenprofil StreifenProfil(const TFLAECHE& fl, const TPAN& erstes)
     const int k = erstes.StreifenImSegment;
     const int c = static_cast<int>(s.Gitterschnitte.size());
 
-    const int links = LetzterLinkerSegment(fl);
+    const int links = LetztesLinkesSegment(fl);
     const bool linkeSeite = erstes.Segment <= links;
     const int innererNachbar = linkeSeite ? erstes.Segment + 1 : erstes.Segment - 1;
     const bool amWurzelschnitt = linkeSeite ? innererNachbar > links : innererNachbar <= links;

@@ -10,7 +10,7 @@
 #include "common/Host.h"
 #include "common/Zahlentext.h"
 #include "export/Exportflaechen.h"
-#include "geometry/TPAN.h"
+#include "model/TPAN.h"
 #include "model/T_FLUGZEUG.h"
 #include "model/T_Szene.h"
 #include "profile/T_Profil.h"
@@ -284,7 +284,8 @@ private:
     }
 
     /// Offsets each surface's plan beside the last: first past its leftmost point, then past its
-    /// rightmost one (for surfaces after the first the leftmost part counts twice, as it always has).
+    /// rightmost one (for surfaces after the first the leftmost part counts twice, which widens the
+    /// gap before them).
     template <class Zeichnen>
     void BauplanDurchgang(Extended start, Zeichnen zeichnen)
     {

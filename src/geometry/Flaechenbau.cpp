@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/Host.h"
+#include "common/Mathe.h"
 #include "common/Zahlentext.h"
 #include "geometry/Klappen.h"
 #include "geometry/Gitterbau.h"
@@ -388,13 +389,7 @@ void DreheUmAchse(TKoordinate& punkt, const TKoordinate& zentrum, int achse, Ext
     case 2: erste = &punkt.X, zweite = &punkt.Y, ze = zentrum.X, zz = zentrum.Y; break;
     default: return;
     }
-    const Extended d1 = *erste - ze;
-    const Extended d2 = *zweite - zz;
-    Extended r = std::sqrt(d1 * d1 + d2 * d2);
-    if (d1 < 0.0L) r = -r;
-    const Extended phi = r == 0.0L ? std::numbers::pi_v<Extended> : std::asin(d2 / r);
-    *erste = ze + r * std::cos(phi - winkel);
-    *zweite = zz + r * std::sin(phi - winkel);
+    DreheInEbene(*erste, *zweite, ze, zz, winkel);
 }
 
 int LetztesLinkesSegment(const TFLAECHE& flaeche)

@@ -6,12 +6,12 @@
 
 #include "common/Host.h"
 #include "common/Zahlentext.h"
-#include "evaluation/Flugzustand.h"
+#include "geometry/Flugzustand.h"
 #include "geometry/Flaechenbau.h"
-#include "geometry/TPAN.h"
+#include "model/TPAN.h"
 #include "model/T_FLUGZEUG.h"
 #include "profile/T_Profil.h"
-#include "solver/Wirbelsystem.h"
+#include "geometry/Wirbelaufbau.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "evaluation/Atmosphaere.h"
+#include "model/Atmosphaere.h"
 #include "model/Eingabegrenzen.h"
 #include "profile/T_Profil.h"
 

@@ -1,7 +1,7 @@
 // Surface construction and segment widths.
 #include "model/T_FLAECHE.h"
 
-#include "geometry/TPAN.h"
+#include "model/TPAN.h"
 #include "profile/T_Profil.h"
 
 TFLAECHE::TFLAECHE(TFlaechenArt art) : Art(art), Wurzelprofil(std::make_unique<TProfil>()) {}

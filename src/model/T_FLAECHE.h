@@ -11,7 +11,7 @@
 
 #include "common/Extended.h"
 #include "common/Vektor.h"
-#include "evaluation/TErgebnis.h"
+#include "model/TErgebnis.h"
 #include "model/Modellarten.h"
 #include "model/TLIST2D.h"
 #include "model/TListe.h"

@@ -11,19 +11,6 @@
 
 namespace {
 
-// Rotates (a, b) about (ca, cb) in the a-b plane by -winkel, built the way every rotation of the
-// program is: signed radius (negative behind the centre), angle from arcsin, turned back by winkel.
-void DreheInEbene(Extended& a, Extended& b, Extended ca, Extended cb, Extended winkel)
-{
-    const Extended da = a - ca;
-    const Extended db = b - cb;
-    Extended r = std::sqrt(da * da + db * db);
-    if (a < ca) r = -r;
-    const Extended phi = r == 0.0L ? std::numbers::pi_v<Extended> : std::asin(std::clamp(db / r, -1.0L, 1.0L));
-    a = ca + r * std::cos(phi - winkel);
-    b = cb + r * std::sin(phi - winkel);
-}
-
 Extended& Koordinate(TKoordinate& p, int achse) { return achse == 0 ? p.X : (achse == 1 ? p.Y : p.Z); }
 
 Extended Koordinate(const TKoordinate& p, int achse) { return achse == 0 ? p.X : (achse == 1 ? p.Y : p.Z); }

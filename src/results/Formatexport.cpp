@@ -9,7 +9,7 @@
 #include "common/Mathe.h"
 #include "common/Textdatei.h"
 #include "common/Zahlentext.h"
-#include "evaluation/TErgebnis.h"
+#include "model/TErgebnis.h"
 #include "geometry/Parameteraenderungen.h"
 #include "model/T_FLUGZEUG.h"
 #include "model/T_SEGMENT.h"

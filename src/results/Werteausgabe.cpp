@@ -10,7 +10,7 @@
 #include "common/Zahlentext.h"
 #include "evaluation/Gesamtbezugswerte.h"
 #include "evaluation/Nachlaufnaehe.h"
-#include "evaluation/TErgebnis.h"
+#include "model/TErgebnis.h"
 #include "model/T_FLAECHE.h"
 #include "model/T_FLUGZEUG.h"
 
@@ -183,7 +183,7 @@ std::vector<std::string> FlugzeugText(TFLUGZEUG& f, const THost& host, char tren
     s.Ergebnis(76, f.MomentX, "Nm");
     const TRobusterNeutralpunkt& r = f.NeutralpunktRobust;
     if (r.Gueltig) {
-        // After the specified values, so that every line before keeps its place.
+        // After all other values, so that every line before keeps its place.
         s.Leer();
         s.Ergebnis(350, r.Neutralpunkt, "m");
         s.Text(351,

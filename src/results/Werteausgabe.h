@@ -20,7 +20,7 @@ void FlugzeugseiteVorbereiten(TFLUGZEUG& flugzeug, const THost& host);
 /// The aircraft page (prepared first); computed values are left empty while the results are not valid.
 std::vector<std::string> FlugzeugText(TFLUGZEUG& flugzeug, const THost& host, char trennzeichen);
 
-/// The warning lines when the robust neutral point differs from the specified one by more than
+/// The warning lines when the robust neutral point differs from `Neutralpunkt` by more than
 /// 1 % of lu (with the closest wake passage as the likely cause); empty otherwise.
 std::vector<std::string> NeutralpunktWarnung(const TFLUGZEUG& flugzeug, const THost& host, char trennzeichen);
 

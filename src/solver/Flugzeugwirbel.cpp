@@ -1,7 +1,7 @@
 // Aircraft-wide vortex sums over the surfaces.
 #include "solver/Flugzeugwirbel.h"
 
-#include "geometry/TPAN.h"
+#include "model/TPAN.h"
 #include "model/T_FLUGZEUG.h"
 #include "solver/Wirbelsystem.h"
 

@@ -10,7 +10,7 @@
 #include "common/Extended.h"
 #include "common/Host.h"
 #include "common/Vektor.h"
-#include "geometry/TPAN.h"
+#include "model/TPAN.h"
 
 /// Where a summed row finds each horseshoe's legs: one slot per cell of every panel table. A slot's
 /// left (right) sum is the kernel sum of its panel's WirbelLinks (WirbelRechts) and those of every

@@ -1,4 +1,5 @@
 // One wake alignment step over all wake lines of the aircraft.
+#include "geometry/Wirbelaufbau.h"
 #include "solver/Nachlaufausrichtung.h"
 
 #include <cmath>
@@ -6,10 +7,9 @@
 #include <vector>
 
 #include "common/Host.h"
-#include "geometry/TPAN.h"
+#include "model/TPAN.h"
 #include "model/T_FLUGZEUG.h"
 #include "solver/Flugzeugwirbel.h"
-#include "solver/Wirbelsystem.h"
 
 namespace {
 

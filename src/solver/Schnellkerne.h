@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "geometry/TWirbel.h"
+#include "model/TWirbel.h"
 
 /// A point or a direction in double precision.
 struct TPunktD {

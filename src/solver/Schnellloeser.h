@@ -12,7 +12,7 @@
 #include "common/Extended.h"
 #include "common/Host.h"
 #include "common/Vektor.h"
-#include "geometry/TPAN.h"
+#include "model/TPAN.h"
 #include "solver/Gleichungssystem.h"
 #include "solver/Loeser.h"
 #include "solver/Schnellkerne.h"

@@ -5,7 +5,8 @@
 
 namespace {
 
-/// Divisor of the velocity routine: a shortened 4 pi, kept as the results were always computed with it.
+/// Divisor of the velocity routine: 4 pi cut to ten digits. Every induced velocity, and with it
+/// every force and result of the lattice, is scaled by this value, not by the full-digit 4 pi.
 constexpr Extended VierPiGeschwindigkeit = 12.56637061L;
 
 }  // namespace

@@ -4,7 +4,7 @@
 
 #include "common/Extended.h"
 #include "common/Vektor.h"
-#include "geometry/TWirbel.h"
+#include "model/TWirbel.h"
 
 /// 4 pi as the system's coefficients and right-hand sides carry it.
 inline constexpr Extended VierPi = 12.566370614359172954L;

@@ -393,7 +393,8 @@ TEST(Sprachtexte, OutputTextsFitWhereTheyAreGlued)
             }
         }
     }
-    // The old polar reader turns these German words back into the row's warning codes.
+    // Reading a polar table of the older layout (AlteInfoUmsetzen) turns these German words back
+    // into the row's warning codes.
     const TSprachtexte deutsch = Geladen("DEUTSCH");
     EXPECT_EQ(deutsch.Ausgabetext(178), "Ablösungen oben");
     EXPECT_EQ(deutsch.Ausgabetext(179), "Ablösungen unten");

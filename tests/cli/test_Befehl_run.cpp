@@ -21,7 +21,7 @@
 
 #include "control/Rechenlauf.h"
 #include "evaluation/Gesamtbezugswerte.h"
-#include "evaluation/TErgebnis.h"
+#include "model/TErgebnis.h"
 #include "evaluation/Testflugzeuge.h"
 #include "geometry/Szenenaufbau.h"
 #include "model/Szenendatei.h"

@@ -2,51 +2,26 @@
 // codes, what reaches stdout and stderr, and the JSON shape.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include <nlohmann/json.hpp>
 
+#include "cli/CliAufruf.h"
 #include "common/Textdatei.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-struct TAufruf {
-    int Rueckgabe = -1;
-    std::string Aus;
-    std::string Fehler;
-};
+fs::path Ordner() { return CliOrdner("velion_cli_szene"); }
 
-fs::path Ordner()
+/// Runs velion-cli; ctest runs the tests of this file in parallel, so each gets its own output files.
+TCliAufruf Starte(const std::vector<std::string>& argumente)
 {
-    const fs::path o = fs::path(::testing::TempDir()) / "velion_cli_szene";
-    fs::create_directories(o);
-    return o;
-}
-
-std::string Zitiert(const std::string& s) { return "'" + s + "'"; }
-
-TAufruf Starte(const std::vector<std::string>& argumente)
-{
-    // ctest runs the tests of this file in parallel: each gets its own output files.
     const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    const fs::path aus = Ordner() / (name + ".stdout");
-    const fs::path fehler = Ordner() / (name + ".stderr");
-    std::string befehl = Zitiert(VELION_CLI);
-    for (const std::string& a : argumente) befehl += " " + Zitiert(a);
-    befehl += " >" + Zitiert(aus.string()) + " 2>" + Zitiert(fehler.string()) + " </dev/null";
-    const int status = std::system(befehl.c_str());
-    TAufruf r;
-    r.Rueckgabe = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    r.Aus = LeseDateiRoh(aus);
-    r.Fehler = LeseDateiRoh(fehler);
-    return r;
+    return StarteCli(argumente, Ordner(), name);
 }
 
 constexpr char Elf[] = "\x7F" "ELF\x02\x01\x01\0\0\0\xff\xfe\r\n\x01\x02";
@@ -54,15 +29,13 @@ const std::string Binaer(Elf, sizeof Elf - 1);
 
 const char* const Beispiele[] = {"Rechteckfluegel", "Segler", "Nurfluegel"};
 
-fs::path Beispiel(const std::string& name) { return fs::path(VELION_EXAMPLES) / (name + ".vel"); }
-
 }  // namespace
 
 TEST(CliSzene, InfoZeigtJedesBeispiel)
 {
     for (const char* name : Beispiele) {
         SCOPED_TRACE(name);
-        const TAufruf r = Starte({"info", Beispiel(name).string()});
+        const TCliAufruf r = Starte({"info", Beispielszene(name).string()});
         EXPECT_EQ(r.Rueckgabe, 0) << r.Fehler;
         EXPECT_EQ(r.Fehler, "");
         EXPECT_NE(r.Aus.find("Fläche 0"), std::string::npos);
@@ -73,7 +46,7 @@ TEST(CliSzene, InfoZeigtJedesBeispiel)
 
 TEST(CliSzene, InfoAlsJson)
 {
-    const TAufruf r = Starte({"info", Beispiel("Segler").string(), "--json"});
+    const TCliAufruf r = Starte({"info", Beispielszene("Segler").string(), "--json"});
     ASSERT_EQ(r.Rueckgabe, 0) << r.Fehler;
     const nlohmann::json j = nlohmann::json::parse(r.Aus);
     EXPECT_EQ(j["Bezeichnung"], "Segler 2,5 m");
@@ -100,10 +73,10 @@ TEST(CliSzene, SaveGibtDieBeispieleUnveraendertZurueck)
     for (const char* name : Beispiele) {
         SCOPED_TRACE(name);
         const fs::path ziel = Ordner() / (std::string(name) + "_neu.vel");
-        const TAufruf r = Starte({"save", Beispiel(name).string(), ziel.string()});
+        const TCliAufruf r = Starte({"save", Beispielszene(name).string(), ziel.string()});
         ASSERT_EQ(r.Rueckgabe, 0) << r.Fehler;
         EXPECT_EQ(r.Aus, "");
-        std::vector<std::string> alt = InZeilen(LeseDateiRoh(Beispiel(name)));
+        std::vector<std::string> alt = InZeilen(LeseDateiRoh(Beispielszene(name)));
         const std::vector<std::string> neu = InZeilen(LeseDateiRoh(ziel));
         ASSERT_EQ(alt.size(), neu.size());
         alt[1] = neu[1];  // the time of writing
@@ -113,7 +86,7 @@ TEST(CliSzene, SaveGibtDieBeispieleUnveraendertZurueck)
 
 TEST(CliSzene, UnlesbareEingabeEndetMitCodeZwei)
 {
-    const std::string beispiel = LeseDateiRoh(Beispiel("Rechteckfluegel"));
+    const std::string beispiel = LeseDateiRoh(Beispielszene("Rechteckfluegel"));
     const auto schreibe = [](const std::string& name, const std::string& inhalt) {
         const fs::path p = Ordner() / name;
         SchreibeDateiAtomar(p, inhalt);
@@ -135,7 +108,7 @@ TEST(CliSzene, UnlesbareEingabeEndetMitCodeZwei)
         for (const std::vector<std::string>& argumente :
              {std::vector<std::string>{"info", f.datei}, std::vector<std::string>{"info", f.datei, "--json"},
               std::vector<std::string>{"save", f.datei, (Ordner() / "nie.vel").string()}}) {
-            const TAufruf r = Starte(argumente);
+            const TCliAufruf r = Starte(argumente);
             EXPECT_EQ(r.Rueckgabe, 2);
             EXPECT_EQ(r.Aus, "");
             // One line, naming the file and the cause.
@@ -151,5 +124,5 @@ TEST(CliSzene, UnlesbareEingabeEndetMitCodeZwei)
 TEST(CliSzene, FehlendeArgumenteSindBedienfehler)
 {
     EXPECT_EQ(Starte({"info"}).Rueckgabe, 2);
-    EXPECT_EQ(Starte({"save", Beispiel("Segler").string()}).Rueckgabe, 2);
+    EXPECT_EQ(Starte({"save", Beispielszene("Segler").string()}).Rueckgabe, 2);
 }

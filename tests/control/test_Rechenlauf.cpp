@@ -8,7 +8,7 @@
 #include "control/LaufHost.h"
 #include "control/Rechenlauf.h"
 #include "evaluation/Testflugzeuge.h"
-#include "geometry/TPAN.h"
+#include "model/TPAN.h"
 #include "model/TSchalter.h"
 
 namespace {

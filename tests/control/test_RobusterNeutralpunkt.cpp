@@ -1,7 +1,7 @@
-// The robust neutral point beside the specified one: a sailplane whose wing wake passes a few
+// The robust neutral point beside `Neutralpunkt`: a sailplane whose wing wake passes a few
 // millimetres beside the tailplane's control points warns and names that passage, while the
 // robust value stays where a wider difference puts it; away from the crossing nothing warns, and
-// the extra runs leave every specified result exactly as it was.
+// the extra runs leave every other result exactly as it was.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -87,7 +87,7 @@ TEST(RobusterNeutralpunkt, WarntWoDerNachlaufDasLeitwerkStreift)
         const TRobusterNeutralpunkt& r = f.NeutralpunktRobust;
         ASSERT_TRUE(r.Gueltig);
         EXPECT_EQ(std::fabs(r.Neutralpunkt - f.Neutralpunkt) > 0.01L * f.Bezugstiefe, fall.warnt)
-            << "specified " << static_cast<double>(f.Neutralpunkt) << ", robust " << static_cast<double>(r.Neutralpunkt);
+            << "Neutralpunkt " << static_cast<double>(f.Neutralpunkt) << ", robust " << static_cast<double>(r.Neutralpunkt);
         EXPECT_EQ(NeutralpunktWarnung(f, g.host, '.').empty(), !fall.warnt);
         EXPECT_EQ(r.Stabilitaetsmass, (r.Neutralpunkt - f.SchwerpunktX) / f.Bezugstiefe * 100.0L);
         if (!fall.warnt) continue;
@@ -104,7 +104,7 @@ TEST(RobusterNeutralpunkt, WarntWoDerNachlaufDasLeitwerkStreift)
 
 TEST(RobusterNeutralpunkt, DieZusatzlaeufeLassenJedesErgebnisWieEsWar)
 {
-    // Target 2 on the sailplane whose specified neutral point swings most at its final angle.
+    // Target 2 on the sailplane whose `Neutralpunkt` swings most at its final angle.
     TGeladen mit(Nachlaufsegler), ohne(Nachlaufsegler);
     ohne.optionen.RobusterNeutralpunkt = false;
     for (TGeladen* g : {&mit, &ohne}) {

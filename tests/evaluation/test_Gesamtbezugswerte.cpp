@@ -7,7 +7,7 @@
 
 #include "common/Mathe.h"
 #include "common/TestHilfe.h"
-#include "evaluation/Flugzustand.h"
+#include "geometry/Flugzustand.h"
 #include "model/T_FLUGZEUG.h"
 
 namespace {

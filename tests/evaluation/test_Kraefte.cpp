@@ -10,7 +10,7 @@
 #include "common/TestHilfe.h"
 #include "control/Rechenlauf.h"
 #include "evaluation/Gesamtbezugswerte.h"
-#include "evaluation/TErgebnis.h"
+#include "model/TErgebnis.h"
 #include "evaluation/Testflugzeuge.h"
 #include "model/TSchalter.h"
 

@@ -7,7 +7,7 @@
 #include "common/Host.h"
 #include "geometry/Gitterbau.h"
 #include "geometry/Szenenaufbau.h"
-#include "geometry/TPAN.h"
+#include "model/TPAN.h"
 #include "model/T_FLUGZEUG.h"
 #include "profile/T_Profil.h"
 

@@ -11,7 +11,7 @@
 #include "common/TestHilfe.h"
 #include "common/Zahlentext.h"
 #include "geometry/Flaechenbau.h"
-#include "geometry/TPAN.h"
+#include "model/TPAN.h"
 #include "model/T_FLUGZEUG.h"
 
 namespace {

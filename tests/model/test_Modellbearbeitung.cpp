@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/TestHilfe.h"
-#include "evaluation/Atmosphaere.h"
+#include "model/Atmosphaere.h"
 #include "model/Modellbearbeitung.h"
 
 TEST(Modellbearbeitung, SegmentbreiteBehaeltDieSeite)

@@ -8,7 +8,7 @@
 
 #include "common/Zahlentext.h"
 #include "control/Auslegungsberechnung.h"
-#include "evaluation/TErgebnis.h"
+#include "model/TErgebnis.h"
 #include "evaluation/Testflugzeuge.h"
 #include "geometry/Szenenaufbau.h"
 #include "model/TSchalter.h"

@@ -8,8 +8,8 @@
 
 #include "app/Sprachtexte.h"
 #include "common/Textdatei.h"
-#include "evaluation/TErgebnis.h"
-#include "geometry/TPAN.h"
+#include "model/TErgebnis.h"
+#include "model/TPAN.h"
 #include "model/T_FLAECHE.h"
 #include "model/T_FLUGZEUG.h"
 #include "profile/T_Profil.h"

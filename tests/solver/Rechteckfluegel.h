@@ -9,9 +9,9 @@
 
 #include "common/Vektor.h"
 #include "common/Zahlentext.h"
-#include "geometry/TPAN.h"
+#include "geometry/Wirbelaufbau.h"
+#include "model/TPAN.h"
 #include "model/TLIST2D.h"
-#include "solver/Wirbelsystem.h"
 
 struct TFluegelmass {
     Extended Spannweite = 1.0L;

@@ -14,7 +14,7 @@
 #include "control/LaufHost.h"
 #include "control/Rechenlauf.h"
 #include "evaluation/Gesamtbezugswerte.h"
-#include "evaluation/TErgebnis.h"
+#include "model/TErgebnis.h"
 #include "evaluation/Testflugzeuge.h"
 #include "geometry/Szenenaufbau.h"
 #include "model/TSchalter.h"

@@ -8,6 +8,7 @@
 
 #include "common/Fehler.h"
 #include "common/TestHilfe.h"
+#include "geometry/Wirbelaufbau.h"
 #include "solver/Rechteckfluegel.h"
 #include "solver/Wirbelinduktion.h"
 #include "solver/Wirbelsystem.h"

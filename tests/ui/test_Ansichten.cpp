@@ -8,7 +8,7 @@
 #include <cmath>
 
 #include "common/Zahlentext.h"
-#include "geometry/TPAN.h"
+#include "model/TPAN.h"
 #include "model/T_FLAECHE.h"
 #include "model/T_FLUGZEUG.h"
 #include "model/T_SEGMENT.h"

@@ -19,11 +19,11 @@
 #include <map>
 #include <tuple>
 
-#include "geometry/TPAN.h"
+#include "model/TPAN.h"
 #include "model/T_FLAECHE.h"
 #include "model/T_FLUGZEUG.h"
 #include "model/T_SEGMENT.h"
-#include "solver/Wirbelsystem.h"
+#include "geometry/Wirbelaufbau.h"
 #include "ui/view/Segmentablage.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // Standard-atmosphere table and its two interpolations.
-#include "evaluation/Atmosphaere.h"
+#include "model/Atmosphaere.h"
 
 #include <array>
 

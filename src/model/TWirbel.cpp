@@ -1,5 +1,5 @@
 // Length and direction of a vortex segment.
-#include "geometry/TWirbel.h"
+#include "model/TWirbel.h"
 
 void TWirbel::Aktualisiere()
 {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "common/TestHilfe.h"
-#include "geometry/TPAN.h"
+#include "model/TPAN.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Flight-state directions from angle of attack and sideslip.
-#include "evaluation/Flugzustand.h"
+#include "geometry/Flugzustand.h"
 
 #include <cmath>
 

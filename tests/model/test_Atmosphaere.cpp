@@ -1,5 +1,5 @@
 // Standard atmosphere: table rows, interpolation between them and the ends of the table.
-#include "evaluation/Atmosphaere.h"
+#include "model/Atmosphaere.h"
 
 #include <gtest/gtest.h>
 

@@ -8,8 +8,8 @@
 
 #include "common/Extended.h"
 #include "common/Vektor.h"
-#include "geometry/TPUNKT.h"
-#include "geometry/TWirbel.h"
+#include "model/TPUNKT.h"
+#include "model/TWirbel.h"
 #include "model/TLIST2D.h"
 
 class TPAN {

@@ -1,5 +1,5 @@
 // Panel geometry from its four corners.
-#include "geometry/TPAN.h"
+#include "model/TPAN.h"
 
 #include <algorithm>
 #include <cmath>

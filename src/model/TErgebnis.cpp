@@ -1,5 +1,5 @@
 // Names and kinds of the strip result slots.
-#include "evaluation/TErgebnis.h"
+#include "model/TErgebnis.h"
 
 const char* ErgebnisSlotName(int slot)
 {
