@@ -11,10 +11,12 @@
 #include <QtTest>
 
 #include <filesystem>
+#include <vector>
 
 #include "results/Polardatei.h"
 #include "results/Polarliste.h"
 #include "ui/app/Hauptfenster.h"
+#include "ui/dialogs/Formatexportfenster.h"
 #include "ui/polar/Polardiagramm.h"
 #include "ui/polar/Polarfenster.h"
 #include "ui/polar/SeiteGesamtpolaren.h"
@@ -108,6 +110,21 @@ private slots:
         QVERIFY(f.Anstellwinkel == anstellwinkel);
         QVERIFY(f.Flaechen.Get(0)->Segmente.Get(0)->Klappenausschlag == klappe);
         QVERIFY(start->isEnabled() && !stopp->isEnabled());
+
+        // The formatted export of the polar list, from the main window's menu and from the polar
+        // window's: both show the series just computed.
+        std::vector<int> zeilenzahlen;
+        for (const char* name : {"PolarenExportMenue", "PolarenFormatierterExport"}) {
+            fenster.findChild<QAction*>(QString::fromLatin1(name))->trigger();
+            for (auto* export_ : fenster.findChildren<TFormatexportfenster*>(QStringLiteral("PolarenExport")))
+                if (export_->isVisible()) {
+                    zeilenzahlen.push_back(export_->Zeilen()->count());
+                    export_->hide();
+                }
+        }
+        QCOMPARE(static_cast<int>(zeilenzahlen.size()), 2);
+        QVERIFY(zeilenzahlen[0] > 3);
+        QCOMPARE(zeilenzahlen[0], zeilenzahlen[1]);
 
         // "Stopp" pressed while the series runs: the group is discarded, the model is as before.
         bool laufendGesehen = false;

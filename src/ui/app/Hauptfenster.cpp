@@ -78,9 +78,6 @@ const QString Programmtitel = QStringLiteral("VELION  Vers. 01.215 25.01.2015");
 /// The field's value as the window writes it: 5 decimals, no width limit.
 std::string Zahl(Extended wert, char trennzeichen) { return RealToText(wert, 0, 5, trennzeichen); }
 
-/// Explains a button whose command is not in this build yet.
-const QString NochNicht = QStringLiteral("Dieser Befehl ist in dieser Version noch nicht verfügbar.");
-
 }  // namespace
 
 THauptfenster::THauptfenster(QWidget* parent, const std::filesystem::path& datenordner)
@@ -246,10 +243,11 @@ void THauptfenster::MenuesAufbauen()
             new TFormatexportfenster(*this, TFormatexportart::Geometrie), &TFormatexportfenster::Zeigen);
     connect(aktion(andere, "WerteExportMenue", QStringLiteral("Formatierter Export, Berechnete Werte")),
             &QAction::triggered, new TFormatexportfenster(*this, TFormatexportart::Werte), &TFormatexportfenster::Zeigen);
-    // The polar list lives with the total-polar page; until the main window holds it, the item waits.
-    QAction* polarenExport = aktion(andere, "PolarenExportMenue", QStringLiteral("Formatierter Export, Gesamtpolaren"));
-    polarenExport->setEnabled(false);
-    polarenExport->setToolTip(NochNicht);
+    // The polar list lives with the total-polar page's window, which is made after the menus.
+    connect(aktion(andere, "PolarenExportMenue", QStringLiteral("Formatierter Export, Gesamtpolaren")), &QAction::triggered,
+            new TFormatexportfenster(*this, TFormatexportart::Polaren,
+                                     [this] { return &seiteGesamtpolaren_->Polarfenster()->Liste(); }),
+            &TFormatexportfenster::Zeigen);
     datei->addSeparator();
     connect(aktion(datei, "ProgrammBeenden", QStringLiteral("Programm beenden")), &QAction::triggered, this,
             &QWidget::close);
@@ -336,14 +334,6 @@ QPushButton* THauptfenster::Bearbeitungsknopf(const QString& name, const QString
 {
     QPushButton* k = Knopf(name, beschriftung);
     connect(k, &QPushButton::clicked, this, [this, operation = std::move(operation)] { Bearbeiten(operation); });
-    return k;
-}
-
-QPushButton* THauptfenster::SpaeterKnopf(const QString& name, const QString& beschriftung)
-{
-    QPushButton* k = Knopf(name, beschriftung);
-    k->setEnabled(false);
-    k->setToolTip(NochNicht);
     return k;
 }
 

@@ -157,8 +157,6 @@ private:
     /// A button that runs an editing operation through Bearbeiten.
     QPushButton* Bearbeitungsknopf(const QString& name, const QString& beschriftung,
                                    std::function<bool(TBearbeitung&)> operation);
-    /// A button whose command is built elsewhere: present, disabled, and saying so in its hint.
-    QPushButton* SpaeterKnopf(const QString& name, const QString& beschriftung);
     void FlaecheWaehlen(int schritt);
     void SegmentWaehlen(int schritt);
     bool Speichern(bool unter);

@@ -32,6 +32,7 @@
 #include "common/Fehler.h"
 #include "common/Zahlentext.h"
 #include "results/Polardatei.h"
+#include "ui/dialogs/Formatexportfenster.h"
 #include "results/Polartabelle.h"
 #include "ui/app/Bilddatei.h"
 #include "ui/app/Hauptfenster.h"
@@ -61,8 +62,6 @@ private:
     const std::array<QColor, 100>& farben_;
 };
 
-const char* const NochNicht = "Dieser Befehl ist in dieser Version noch nicht verfügbar.";
-
 }  // namespace
 
 TPolarfenster::TPolarfenster(THauptfenster& hauptfenster) : QMainWindow(&hauptfenster, Qt::Window), haupt_(hauptfenster)
@@ -84,9 +83,9 @@ TPolarfenster::TPolarfenster(THauptfenster& hauptfenster) : QMainWindow(&hauptfe
                 const QStringList name = Dateien(true);
                 if (!name.isEmpty()) SpeichernUnter(name.front());
             });
-    QAction* export_ = aktion(datei, "PolarenFormatierterExport", QStringLiteral("Formatierter Export, Gesamtpolaren"));
-    export_->setEnabled(false);
-    export_->setToolTip(QString::fromUtf8(NochNicht));
+    connect(aktion(datei, "PolarenFormatierterExport", QStringLiteral("Formatierter Export, Gesamtpolaren")),
+            &QAction::triggered, new TFormatexportfenster(haupt_, TFormatexportart::Polaren, [this] { return &liste_; }),
+            &TFormatexportfenster::Zeigen);
     datei->addSeparator();
     connect(aktion(datei, "PolarfensterSchliessen", QStringLiteral("Fenster schließen")), &QAction::triggered, this,
             &QWidget::hide);
