@@ -142,6 +142,8 @@ THauptfenster::THauptfenster(QWidget* parent, const std::filesystem::path& daten
         b->setMaximumWidth(160);
         b->setValue(0);
     }
+    // Wide enough for the longest text, so the bar does not jump while it changes.
+    laufzeit->setMinimumWidth(laufzeit->fontMetrics().horizontalAdvance(QStringLiteral("CPU_Usage=100%  /  Laufzeit 0000000ms")));
     status->addWidget(laufzeit);
     // Panel 1: the processor load ten times a second, during a computation also its running time.
     auto* takt = new QTimer(this);
