@@ -2,8 +2,10 @@
 #include "ui/dialogs/Bauexportwahl.h"
 
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 
 #include "app/Sprachtexte.h"
 #include "common/Fehler.h"
@@ -77,4 +79,24 @@ std::optional<int> Exportaufloesung(QLineEdit* feld, THauptfenster& haupt)
 std::filesystem::path Exportordner(const THauptfenster& haupt)
 {
     return haupt.Szenenverzeichnis.empty() ? Programmverzeichnis() : haupt.Szenenverzeichnis;
+}
+
+void ExportfensterZeigen(QWidget* fenster, QListWidget* flaechen, QPushButton* speichern, const THauptfenster& haupt,
+                         bool TFLAECHE::*auswahl)
+{
+    FlaechenwahlFuellen(flaechen, haupt, auswahl);
+    speichern->setEnabled(flaechen->count() > 0);
+    fenster->show();
+    fenster->raise();
+    fenster->activateWindow();
+}
+
+void SpeichernAnbinden(QWidget* fenster, QPushButton* speichern, THauptfenster& haupt, const std::string& endung,
+                       const QString& filter, std::function<bool(const std::filesystem::path&)> exportieren)
+{
+    QObject::connect(speichern, &QPushButton::clicked, fenster, [fenster, &haupt, endung, filter, exportieren] {
+        const QString name = QFileDialog::getSaveFileName(
+            fenster, QString(), QString::fromStdString((Exportordner(haupt) / (haupt.Szene->Name + endung)).string()), filter);
+        if (!name.isEmpty() && exportieren(name.toStdString())) fenster->hide();
+    });
 }

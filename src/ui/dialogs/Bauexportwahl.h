@@ -3,12 +3,16 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
+#include <string>
 
 #include "common/Extended.h"
 #include "model/T_FLAECHE.h"
 
 class QComboBox;
+class QPushButton;
+class QString;
 class QLineEdit;
 class QListWidget;
 class QWidget;
@@ -29,3 +33,12 @@ std::optional<int> Exportaufloesung(QLineEdit* feld, THauptfenster& haupt);
 
 /// The scene's folder when there is one, else the program's.
 std::filesystem::path Exportordner(const THauptfenster& haupt);
+
+/// Refills the surface list, allows saving when there is a surface and shows the window in front.
+void ExportfensterZeigen(QWidget* fenster, QListWidget* flaechen, QPushButton* speichern, const THauptfenster& haupt,
+                         bool TFLAECHE::*auswahl);
+
+/// The save button: asks for a file in the export folder, named after the scene with `endung`,
+/// and exports into it; the window closes after a successful export.
+void SpeichernAnbinden(QWidget* fenster, QPushButton* speichern, THauptfenster& haupt, const std::string& endung,
+                       const QString& filter, std::function<bool(const std::filesystem::path&)> exportieren);

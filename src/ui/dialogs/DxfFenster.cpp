@@ -3,7 +3,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -131,23 +130,11 @@ TDxfFenster::TDxfFenster(THauptfenster& hauptfenster)
     l->addLayout(knoepfe);
 
     connect(schliessen, &QPushButton::clicked, this, &QWidget::hide);
-    connect(speichern_, &QPushButton::clicked, this, [this] {
-        const QString name = QFileDialog::getSaveFileName(
-            this, QString(),
-            QString::fromStdString((Exportordner(haupt_) / (haupt_.Szene->Name + ".DXF")).string()),
-            QStringLiteral("DXF-Files (*.DXF)"));
-        if (!name.isEmpty() && Exportieren(name.toStdString())) hide();
-    });
+    SpeichernAnbinden(this, speichern_, haupt_, ".DXF", QStringLiteral("DXF-Files (*.DXF)"),
+                      [this](const std::filesystem::path& datei) { return Exportieren(datei); });
 }
 
-void TDxfFenster::Zeigen()
-{
-    FlaechenwahlFuellen(flaechen_, haupt_, &TFLAECHE::DxfAuswahl);
-    speichern_->setEnabled(flaechen_->count() > 0);
-    show();
-    raise();
-    activateWindow();
-}
+void TDxfFenster::Zeigen() { ExportfensterZeigen(this, flaechen_, speichern_, haupt_, &TFLAECHE::DxfAuswahl); }
 
 bool TDxfFenster::Exportieren(const std::filesystem::path& datei)
 {

@@ -3,7 +3,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -60,23 +59,11 @@ TStlFenster::TStlFenster(THauptfenster& hauptfenster)
     resize(460, 420);
 
     connect(schliessen, &QPushButton::clicked, this, &QWidget::hide);
-    connect(speichern_, &QPushButton::clicked, this, [this] {
-        const QString name = QFileDialog::getSaveFileName(
-            this, QString(),
-            QString::fromStdString((Exportordner(haupt_) / (haupt_.Szene->Name + ".STL")).string()),
-            QStringLiteral("STL-Files (*.STL)"));
-        if (!name.isEmpty() && Exportieren(name.toStdString())) hide();
-    });
+    SpeichernAnbinden(this, speichern_, haupt_, ".STL", QStringLiteral("STL-Files (*.STL)"),
+                      [this](const std::filesystem::path& datei) { return Exportieren(datei); });
 }
 
-void TStlFenster::Zeigen()
-{
-    FlaechenwahlFuellen(flaechen_, haupt_, &TFLAECHE::StlAuswahl);
-    speichern_->setEnabled(flaechen_->count() > 0);
-    show();
-    raise();
-    activateWindow();
-}
+void TStlFenster::Zeigen() { ExportfensterZeigen(this, flaechen_, speichern_, haupt_, &TFLAECHE::StlAuswahl); }
 
 bool TStlFenster::Exportieren(const std::filesystem::path& datei)
 {
