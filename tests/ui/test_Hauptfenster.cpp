@@ -125,6 +125,9 @@ private slots:
         QVERIFY(fenster.SeiteZeigen(QStringLiteral("Auslegungsberechnung")));
         QTest::mouseClick(fenster.findChild<QPushButton*>(QStringLiteral("BerechnungStarten")), Qt::LeftButton);
         QVERIFY(fenster.Host.Flags.ErgebnisseGueltig);
+        // The design computation is a model change of its own in the history.
+        QCOMPARE(fenster.Undo->UndoPosition(), 3);
+        QVERIFY(undo->isEnabled() && !redo->isEnabled());
         QTest::mouseClick(fenster.findChild<QPushButton*>(QStringLiteral("BerechneteWerte")), Qt::LeftButton);
         TErgebnisfenster* werte = fenster.Ergebnisfenster();
         QVERIFY(werte->isVisible());

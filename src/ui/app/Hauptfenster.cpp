@@ -1082,7 +1082,14 @@ void THauptfenster::BerechnungStarten()
     optionen.Rechnen.Wasser = wasser_->isChecked();
     start_->setEnabled(false);
     stopp_->setEnabled(true);
-    Auslegungsberechnung(*Szene, Schalter, Host, optionen);
+    const TAuslegungsergebnis ergebnis = Auslegungsberechnung(*Szene, Schalter, Host, optionen);
+    if (ergebnis.Ausgang == TAuslegungsausgang::Erfolg && Undo) {
+        // The design changed the aircraft's flight state: a state of its own in the history. Its
+        // results stay on show, they belong to this state.
+        Undo->SnapshotErstellen(*Szene, Schalter, Host);
+        Geaendert = true;
+        UndoKnoepfe();
+    }
     stopp_->setEnabled(false);
     start_->setEnabled(true);
     Host.Statustext({});
