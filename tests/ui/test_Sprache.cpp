@@ -1,19 +1,26 @@
 // Languages, help and information windows offscreen: the screen-element files of both languages name
 // controls that exist, a language switch relabels the windows and back, F1 opens the page of the
-// focused field, every help link resolves, the information window and the font info file.
+// focused field, every help link resolves, the information window and the font info file; the
+// "Sprachen" menu follows the settings, and F8 names the control under the mouse.
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTextBrowser>
 #include <QtTest>
 
 #include <map>
+#include <set>
 
+#include "app/Einstellungen.h"
 #include "common/Textdatei.h"
 #include "ui/app/Bildschirmelemente.h"
 #include "ui/app/Hauptfenster.h"
@@ -44,6 +51,16 @@ QList<QObject*> Fenster()
     QList<QObject*> fenster;
     for (QWidget* w : QApplication::topLevelWidgets()) fenster.append(w);
     return fenster;
+}
+
+/// A named control whose texts the screen elements set: not one of Qt's own, nor a part of a file
+/// dialog, which Qt's translation words.
+bool TextVonUns(const QObject* o)
+{
+    if (o->objectName().isEmpty() || o->objectName().startsWith(QStringLiteral("qt_"))) return false;
+    for (; o; o = o->parent())
+        if (qobject_cast<const QFileDialog*>(o)) return false;
+    return true;
 }
 
 /// Saves a picture of the window when VELION_TESTBILDER names a folder (for looking at it).
@@ -81,6 +98,55 @@ private slots:
         QVERIFY2(nurEnglisch.isEmpty(), qPrintable(QStringLiteral("nur ENGLISH: ") + nurEnglisch.join(QLatin1Char(' '))));
     }
 
+    void JederNameFuehrtZuSeinemSteuerelement()
+    {
+        // Names are matched without regard to case and the first match wins, so two controls of a
+        // window whose names differ only in case would leave the second unreachable: the path F8
+        // shows must lead back to the control it was shown for.
+        THauptfenster fenster;
+        QStringList falsch;
+        for (QObject* f : Fenster())
+            for (QObject* o : f->findChildren<QObject*>()) {
+                if (!TextVonUns(o) || (BildschirmelementLesen(o, QStringLiteral("CAPTION")).isEmpty() &&
+                                       BildschirmelementLesen(o, QStringLiteral("HINT")).isEmpty()))
+                    continue;
+                const QString pfad = Bildschirmelementpfad(o);
+                QString eigenschaft;
+                if (BildschirmelementFinden(pfad + QStringLiteral(".CAPTION"), Fenster(), eigenschaft) != o) falsch << pfad;
+            }
+        falsch.removeDuplicates();
+        QVERIFY2(falsch.isEmpty(), qPrintable(falsch.join(QLatin1Char(' '))));
+    }
+
+    void JederTextHatSeineZeile()
+    {
+        // Every control that shows text is named by a line of each language, so that a language
+        // switch leaves no caption behind.
+        THauptfenster fenster;
+        for (const QString& sprache : {QStringLiteral("DEUTSCH"), QStringLiteral("ENGLISH")}) {
+            std::set<std::pair<QObject*, QString>> benannt;
+            for (const auto& [pfad, wert] : Bildschirmelemente(sprache)) {
+                QString eigenschaft;
+                if (QObject* o = BildschirmelementFinden(pfad, Fenster(), eigenschaft)) benannt.emplace(o, eigenschaft.toUpper());
+            }
+            QStringList fehlt;
+            for (QObject* f : Fenster())
+                for (QObject* o : f->findChildren<QObject*>()) {
+                    if (!TextVonUns(o)) continue;
+                    const QString text = BildschirmelementLesen(o, QStringLiteral("CAPTION"));
+                    const QString hinweis = BildschirmelementLesen(o, QStringLiteral("HINT"));
+                    if (!text.isEmpty() && !benannt.count({o, QStringLiteral("CAPTION")}))
+                        fehlt << Bildschirmelementpfad(o) + QStringLiteral(".CAPTION=") + text;
+                    // A menu item without a hint of its own shows its caption as the hint.
+                    if (!hinweis.isEmpty() && hinweis != text.trimmed() && !benannt.count({o, QStringLiteral("HINT")}))
+                        fehlt << Bildschirmelementpfad(o) + QStringLiteral(".HINT=") + hinweis;
+                }
+            fehlt.removeDuplicates();
+            for (const QString& z : fehlt) qWarning().noquote() << sprache << z;
+            QVERIFY2(fehlt.isEmpty(), qPrintable(sprache + QStringLiteral(": ") + QString::number(fehlt.size()) + QStringLiteral(" ohne Zeile")));
+        }
+    }
+
     void SprachwechselUndZurueck()
     {
         THauptfenster fenster;
@@ -108,6 +174,87 @@ private slots:
         fenster.SpracheWaehlen(QStringLiteral("&DEUTSCH"));
         QCOMPARE(fenster.Host.Texte.EingestellteSprache, std::string("DEUTSCH"));
         for (const auto& [o, eigenschaft, de, en] : verschieden) QCOMPARE(BildschirmelementLesen(o, eigenschaft), de);
+    }
+
+    void SprachmenueFolgtDenEinstellungen()
+    {
+        QTemporaryDir ordner;
+        const std::filesystem::path datenordner = ordner.path().toStdString();
+        const auto menue = [](THauptfenster& f) { return f.menuBar()->findChild<QMenu*>(QStringLiteral("MenueSprachen")); };
+        {
+            // Without a settings file the menu stays empty.
+            THauptfenster fenster(nullptr, datenordner);
+            QVERIFY(menue(fenster)->actions().isEmpty());
+        }
+        SchreibeTextzeilen(datenordner / "Velion.ini", {"[SPRACHEN]", "VERFÜGBARE SPRACHE=English", "VERFÜGBARE SPRACHE=&Deutsch",
+                                                       "EINGESTELLTE SPRACHE=DEUTSCH"});
+        THauptfenster fenster(nullptr, datenordner);
+        fenster.Host.AutomatischeAntwort = KnopfOK;
+        const QList<QAction*> punkte = menue(fenster)->actions();
+        QCOMPARE(punkte.size(), 2);
+        QCOMPARE(punkte[0]->text(), QStringLiteral("English"));
+        QCOMPARE(punkte[1]->text(), QStringLiteral("&Deutsch"));
+        // Qt's own buttons follow the language too.
+        const auto jaKnopf = [] {
+            QMessageBox box;
+            return box.addButton(QMessageBox::Yes)->text();
+        };
+        QCOMPARE(jaKnopf(), QStringLiteral("&Ja"));
+        punkte[0]->trigger();
+        QCOMPARE(fenster.Host.Texte.EingestellteSprache, std::string("ENGLISH"));
+        QCOMPARE(jaKnopf(), QStringLiteral("&Yes"));
+        punkte[1]->trigger();
+        QCOMPARE(fenster.Host.Texte.EingestellteSprache, std::string("DEUTSCH"));
+        QCOMPARE(jaKnopf(), QStringLiteral("&Ja"));
+        // The list is rebuilt, not added to.
+        fenster.Einstellungen.VerfuegbareSprachen = {"ENGLISH"};
+        fenster.SprachmenueAufbauen();
+        QCOMPARE(menue(fenster)->actions().size(), 1);
+    }
+
+    void MitgelieferteEinstellungenNennenJedeSprache()
+    {
+        // The first settings file the program brings lists exactly the language folders it brings,
+        // and otherwise keeps every default.
+        std::vector<std::string> verworfen;
+        TEinstellungen e = EinstellungenLesen(VELION_SOURCE "/resources/Velion.ini", verworfen);
+        QVERIFY(verworfen.empty());
+        QStringList ordner = QDir(Doku).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+        QStringList genannt;
+        for (const std::string& s : e.VerfuegbareSprachen) genannt << QString::fromStdString(s);
+        genannt.sort();
+        QCOMPARE(genannt, ordner);
+        e.VerfuegbareSprachen.clear();
+        QCOMPARE(e, TEinstellungen{});
+    }
+
+    void F8NenntDasSteuerelementUnterDerMaus_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("pfad");
+        QTest::newRow("Feld") << "Segmentbreite" << "HAUPTFENSTER.SEGMENTBREITE";
+        QTest::newRow("Knopf") << "Undo" << "HAUPTFENSTER.UNDO";
+    }
+
+    void F8NenntDasSteuerelementUnterDerMaus()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, pfad);
+        QTemporaryDir ordner;
+        THauptfenster fenster(nullptr, ordner.path().toStdString());
+        QVERIFY(fenster.SeiteZeigen(QStringLiteral("SeiteFluegel")));
+        fenster.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fenster));
+        auto* ziel = fenster.findChild<QWidget*>(name);
+        QVERIFY(ziel && ziel->isVisible());
+        QCursor::setPos(ziel->mapToGlobal(ziel->rect().center()));
+        QTest::keyClick(ziel, Qt::Key_F8);
+        QWidget* namensfenster = fenster.findChild<QWidget*>(QStringLiteral("Elementnamenfenster"));
+        QVERIFY(namensfenster && namensfenster->isVisible());
+        QCOMPARE(namensfenster->windowTitle(), pfad);
+        // The name leads back to the control in the screen-element grammar.
+        QString eigenschaft;
+        QCOMPARE(BildschirmelementFinden(pfad + QStringLiteral(".CAPTION"), Fenster(), eigenschaft), ziel);
     }
 
     void F1OeffnetSeiteDesFelds_data()

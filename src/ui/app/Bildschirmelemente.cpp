@@ -105,6 +105,22 @@ void BildschirmelementeAnwenden(const std::vector<std::string>& zeilen, const QL
     }
 }
 
+QString Bildschirmelementpfad(QObject* o)
+{
+    if (auto* menue = qobject_cast<QMenu*>(o); menue && menue->activeAction() && !menue->activeAction()->objectName().isEmpty())
+        o = menue->activeAction();
+    const auto benannt = [](const QObject* x) { return !x->objectName().isEmpty() && !x->objectName().startsWith(QStringLiteral("qt_")); };
+    while (o && !benannt(o)) o = o->parent();
+    QObject* fenster = o;
+    for (; fenster; fenster = fenster->parent()) {
+        auto* w = qobject_cast<QWidget*>(fenster);
+        if (w && w->isWindow() && !qobject_cast<QMenu*>(w)) break;
+    }
+    if (!o || !fenster) return {};
+    if (o == fenster) return fenster->objectName().toUpper();
+    return fenster->objectName().toUpper() + QLatin1Char('.') + o->objectName().toUpper();
+}
+
 std::vector<std::string> BildschirmelementeAuflisten(const QList<QObject*>& fenster)
 {
     std::vector<std::string> zeilen;

@@ -23,6 +23,11 @@ QString BildschirmelementLesen(QObject* objekt, const QString& eigenschaft);
 /// Applies every line in file order, so later lines win.
 void BildschirmelementeAnwenden(const std::vector<std::string>& zeilen, const QList<QObject*>& fenster);
 
+/// The path under which the file names this control, "WINDOW.CONTROL" in capitals: the window
+/// that holds it (a menu counts as part of its window) and the nearest named object from the
+/// control upwards (over an open menu, its highlighted item). Just "WINDOW" over the bare window.
+QString Bildschirmelementpfad(QObject* steuerelement);
+
 /// Lines for every control of `fenster` that shows text, in the file's grammar (the current captions
 /// and hints).
 std::vector<std::string> BildschirmelementeAuflisten(const QList<QObject*>& fenster);

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -52,6 +53,8 @@
 #include "model/Modellbearbeitung.h"
 #include "model/Szenendatei.h"
 #include "ui/app/Bildschirmelemente.h"
+#include "ui/app/Elementnamenfenster.h"
+#include "ui/app/Qttexte.h"
 #include "ui/dialogs/DxfFenster.h"
 #include "ui/dialogs/Ellipsendialog.h"
 #include "ui/dialogs/Formatexportfenster.h"
@@ -186,10 +189,12 @@ THauptfenster::THauptfenster(QWidget* parent, const std::filesystem::path& daten
     Einstellungen = EinstellungenLesen(Einstellungspfad(), verworfen);
     if (!verworfen.empty()) meldungen << QString::fromStdString(VerworfenMeldung(Host, verworfen));
     if (!Einstellungen.EingestellteSprache.empty()) Host.Texte.EingestellteSprache = Einstellungen.EingestellteSprache;
+    SprachmenueAufbauen();
     if (Undo) Undo->AnzahlUndoFiles = Einstellungen.AnzahlUndoFiles;
     multithread_->setChecked(Einstellungen.MultithreadAktiv);
     EinstellungenAnwenden();
     Host.Texte.SpracheLaden(Programmverzeichnis());
+    QtTexteLaden(Host.Texte.EingestellteSprache);
     if (Undo) Undo->UndoLeeren();
     UndoKnoepfe();
     if (!meldungen.isEmpty()) Host.Statustext(meldungen.join(QStringLiteral("  ")).toStdString());
@@ -307,13 +312,9 @@ void THauptfenster::MenuesAufbauen()
         haken_.emplace_back(a, wert);
     }
 
-    QMenu* sprachen = menuBar()->addMenu(QStringLiteral("Sprachen"));
-    sprachen->setObjectName(QStringLiteral("MenueSprachen"));
-    for (const char* sprache : {"DEUTSCH", "ENGLISH"}) {
-        QAction* a = sprachen->addAction(QString::fromLatin1(sprache));
-        a->setObjectName(QStringLiteral("Sprache") + QString::fromLatin1(sprache));
-        connect(a, &QAction::triggered, this, [this, a] { SpracheWaehlen(a->text()); });
-    }
+    // Its items come from the settings (SprachmenueAufbauen).
+    sprachmenue_ = menuBar()->addMenu(QStringLiteral("Sprachen"));
+    sprachmenue_->setObjectName(QStringLiteral("MenueSprachen"));
 
     QMenu* hilfe = menuBar()->addMenu(QStringLiteral("Hilfe"));
     hilfe->setObjectName(QStringLiteral("MenueHilfe"));
@@ -628,7 +629,7 @@ QWidget* THauptfenster::SeiteFluegel()
 
     auto* sr = new QTabWidget(segment);
     sr->setObjectName(QStringLiteral("SegmentReiter"));
-    f = Reiter(sr, "SegmentBreite", QStringLiteral("Breite"));
+    f = Reiter(sr, "SegmentReiterBreite", QStringLiteral("Breite"));
     Feld(f, QStringLiteral("Segmentbreite"), QStringLiteral("Segmentbreite in m"),
          [this](char t) { auto* o = SegmentVon(Szene.get()); return o ? Zahl(std::abs(o->Segmentbreite), t) : std::string(); },
          [this](const std::string& s) { auto* o = SegmentVon(Szene.get()); return o && SegmentbreiteEingeben(Host, *o, s); },
@@ -1125,6 +1126,7 @@ void THauptfenster::SpracheWaehlen(const QString& sprache)
     QString name = sprache;
     if (name.startsWith(QLatin1Char('&'))) name.remove(0, 1);
     Host.Texte.EingestellteSprache = name.toUpper().toStdString();
+    QtTexteLaden(Host.Texte.EingestellteSprache);
     if (!Host.Texte.SpracheLaden(Programmverzeichnis())) {
         const auto zeilen = SprachordnerFehltMeldung(Host.Texte.EingestellteSprache, Programmdatei().string());
         QString text;
@@ -1135,6 +1137,15 @@ void THauptfenster::SpracheWaehlen(const QString& sprache)
     Fenstertitel();
     Aktualisieren();
     NeuZeichnen();
+}
+
+void THauptfenster::SprachmenueAufbauen()
+{
+    sprachmenue_->clear();
+    for (const std::string& sprache : Einstellungen.VerfuegbareSprachen) {
+        QAction* a = sprachmenue_->addAction(QString::fromStdString(sprache));
+        connect(a, &QAction::triggered, this, [this, a] { SpracheWaehlen(a->text()); });
+    }
 }
 
 namespace {
@@ -1199,6 +1210,15 @@ bool THauptfenster::eventFilter(QObject* objekt, QEvent* ereignis)
         if (w && w->window() == this && code == Einstellungen.Cheftaste) {
             SofortBeenden = true;
             close();
+            return true;
+        }
+    }
+    // F8 names the control under the mouse, for whoever translates the screen elements.
+    if (ereignis->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(ereignis)->key() == Qt::Key_F8) {
+        auto* w = qobject_cast<QWidget*>(objekt);
+        if (w && w->window() == this) {
+            if (!elementnamen_) elementnamen_ = new TElementnamenfenster(this);
+            elementnamen_->Zeigen(QCursor::pos());
             return true;
         }
     }

@@ -37,6 +37,7 @@ class QMenu;
 struct TBearbeitung;
 class TSeiteGesamtpolaren;
 class TKontexthilfe;
+class TElementnamenfenster;
 
 /// What an input field changes beyond its own value.
 enum class TNeuaufbau { Keiner, Flaeche, Gitter, Masse };
@@ -92,6 +93,8 @@ public:
     /// Applies the screen-element lines of the loaded language to this window and its children.
     void BildschirmelementeAnwenden();
     void SpracheWaehlen(const QString& sprache);
+    /// The "Sprachen" menu anew: one item per available language of the settings, in their order.
+    void SprachmenueAufbauen();
     /// The page of the left tab row with this caption; false when there is none.
     bool SeiteZeigen(const QString& name);
     void BerechnungStarten();
@@ -187,6 +190,9 @@ private:
     TDiagramm2D* diagramm2D_ = nullptr;
     TSeiteGesamtpolaren* seiteGesamtpolaren_ = nullptr;
     TKontexthilfe* kontexthilfe_ = nullptr;
+    QMenu* sprachmenue_ = nullptr;
+    /// F8's window, made when the key is first pressed.
+    TElementnamenfenster* elementnamen_ = nullptr;
     QLabel* infozeile_ = nullptr;
     QLineEdit* markierungsfeld_ = nullptr;
     QListWidget* flaechenliste_ = nullptr;

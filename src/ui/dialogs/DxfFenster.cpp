@@ -30,7 +30,7 @@ struct TEbenengruppe {
 };
 
 const TEbenengruppe Ebenengruppen[] = {
-    {"Gruppe3D", "3D-Modell",
+    {"GruppeModell3D", "3D-Modell",
      {{"Haut3D", "3D-Haut"}, {"Profilkontur3D", "3D-Profile-Kontur"}, {"Profilsehnen3D", "3D-Profilsehnen"},
       {"Nummerierung3D", "3D-Profil-Nummerierung"}, {"NasenEndleiste3D", "3D-Nasen-Endleiste"}}},
     {"GruppeReal", "2D-Dreiseitenansicht",
@@ -101,7 +101,7 @@ TDxfFenster::TDxfFenster(THauptfenster& hauptfenster)
             ebenen_.push_back(k);
         }
         auto* alle = new QPushButton(QStringLiteral("alle an / aus"), gruppe);
-        alle->setObjectName(QStringLiteral("AlleAnAus"));
+        alle->setObjectName(QStringLiteral("AlleAnAus") + QString::fromLatin1(g.Name).mid(6));
         alle->setAutoDefault(false);
         // Any box on: all off; otherwise all on.
         connect(alle, &QPushButton::clicked, this, [kaestchen] {

@@ -42,7 +42,7 @@ const QHash<QString, QString>& Zuordnung()
             {"008_14.html", "WurzelVerwindung"},
             {"009.html", "Segment SegmentReiter"},
             {"009_1.html", "Segmentnummer SegmentZurueck SegmentVor"},
-            {"009_2.html", "SegmentBreite Segmentbreite"},
+            {"009_2.html", "SegmentReiterBreite Segmentbreite"},
             {"009_3.html", "SegmentProfilTiefe SegmentTiefe SegmentBezugspunkt"},
             {"009_4.html", "SegmentVForm VWinkel"},
             {"009_5.html", "SegmentPfeilung Pfeilwinkel Bezugslinie"},

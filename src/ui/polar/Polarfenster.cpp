@@ -83,9 +83,12 @@ TPolarfenster::TPolarfenster(THauptfenster& hauptfenster) : QMainWindow(&hauptfe
                 const QStringList name = Dateien(true);
                 if (!name.isEmpty()) SpeichernUnter(name.front());
             });
+    // The export of the loaded tables, beside the main window's export of the page's tables: a name
+    // of its own, so that the screen elements reach both.
+    auto* export_ = new TFormatexportfenster(haupt_, TFormatexportart::Polaren, [this] { return &liste_; });
+    export_->setObjectName(QStringLiteral("PolarfensterExport"));
     connect(aktion(datei, "PolarenFormatierterExport", QStringLiteral("Formatierter Export, Gesamtpolaren")),
-            &QAction::triggered, new TFormatexportfenster(haupt_, TFormatexportart::Polaren, [this] { return &liste_; }),
-            &TFormatexportfenster::Zeigen);
+            &QAction::triggered, export_, &TFormatexportfenster::Zeigen);
     datei->addSeparator();
     connect(aktion(datei, "PolarfensterSchliessen", QStringLiteral("Fenster schließen")), &QAction::triggered, this,
             &QWidget::hide);
