@@ -252,6 +252,7 @@ private slots:
         QWidget* namensfenster = fenster.findChild<QWidget*>(QStringLiteral("Elementnamenfenster"));
         QVERIFY(namensfenster && namensfenster->isVisible());
         QCOMPARE(namensfenster->windowTitle(), pfad);
+        Bild(namensfenster, QStringLiteral("elementname_") + name + QStringLiteral(".png"));
         // The name leads back to the control in the screen-element grammar.
         QString eigenschaft;
         QCOMPARE(BildschirmelementFinden(pfad + QStringLiteral(".CAPTION"), Fenster(), eigenschaft), ziel);
