@@ -233,19 +233,24 @@ int Ausfuehren(const TDesignArgumente& a)
         SeitenDrucken(f, host, std::cout);
     }
     if (!erfolg) {
-        if (ergebnis.Ausgang == TAuslegungsausgang::Gestoppt) std::cerr << "Auslegungsberechnung gestoppt.\n";
-        if (!ergebnis.NichtEndlich.empty()) std::cerr << "Erster Wert ohne endliche Zahl: " << ergebnis.NichtEndlich << '\n';
+        if (ergebnis.Ausgang == TAuslegungsausgang::Gestoppt)
+            std::cerr << Aufruftext(315, "Auslegungsberechnung gestoppt.") << '\n';
+        if (!ergebnis.NichtEndlich.empty())
+            std::cerr << Aufruftext(316, "Erster Wert ohne endliche Zahl: %1", {ergebnis.NichtEndlich}) << '\n';
         return 1;
     }
     for (const std::string& zeile : NeutralpunktWarnung(f, host, '.')) std::cerr << zeile << '\n';
     if (!ergebnis.ZielErreicht)
-        std::cerr << "Hinweis: Ziel nach " << ergebnis.Iterationsschritt
-                  << " Iterationsschritten nicht auf 1e-6 erreicht; Ergebnis des letzten Laufs.\n";
+        std::cerr << Aufruftext(317,
+                                "Hinweis: Ziel nach %1 Iterationsschritten nicht auf 1e-6 erreicht; Ergebnis des letzten Laufs.",
+                                {std::to_string(ergebnis.Iterationsschritt)})
+                  << '\n';
     if (!a.rechnen.Still) {
-        if (!ergebnisdatei.empty()) std::cerr << "Ergebnisdatei: " << ergebnisdatei.string() << '\n';
-        if (!ergebnis.Transferdatei.empty()) std::cerr << "Transferdatei: " << ergebnis.Transferdatei.string() << '\n';
+        if (!ergebnisdatei.empty()) std::cerr << Aufruftext(318, "Ergebnisdatei: %1", {ergebnisdatei.string()}) << '\n';
+        if (!ergebnis.Transferdatei.empty())
+            std::cerr << Aufruftext(319, "Transferdatei: %1", {ergebnis.Transferdatei.string()}) << '\n';
     }
-    for (const std::string& fehler : schreibfehler) std::cerr << "Fehler: " << fehler << '\n';
+    for (const std::string& fehler : schreibfehler) std::cerr << Aufruftext(302, "Fehler: %1", {fehler}) << '\n';
     return schreibfehler.empty() ? 0 : 2;
 }
 

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "cli/Aufrufsprache.h"
+#include "cli/Befehl_polarausgabe.h"
 #include "cli/Befehle.h"
 #include "cli/KonsolenHost.h"
 #include "cli/Rechenbefehl.h"
@@ -39,8 +41,11 @@ bool Auslegen(TSZENE& szene, const TSchalter& schalter, THost& host, const TExpo
     const TSigintStopp sigint(host.Flags.Stoppanforderung);
     const TAuslegungsergebnis e = Auslegungsberechnung(szene, schalter, host, optionen);
     if (e.Ausgang == TAuslegungsausgang::Erfolg) return true;
-    std::cerr << (e.Ausgang == TAuslegungsausgang::Gestoppt ? "Auslegungsberechnung gestoppt" : "Auslegungsberechnung fehlgeschlagen")
-              << "; nichts exportiert.\n";
+    std::cerr << (e.Ausgang == TAuslegungsausgang::Gestoppt
+                      ? Sprachwahl("Auslegungsberechnung gestoppt; nichts exportiert.", "Design computation stopped; nothing exported.")
+                      : Sprachwahl("Auslegungsberechnung fehlgeschlagen; nichts exportiert.",
+                                   "Design computation failed; nothing exported."))
+              << '\n';
     return false;
 }
 
@@ -60,13 +65,8 @@ int Ausfuehren(const TExportArgumente& a)
         TPolarliste liste;
         for (const std::string& datei : a.dateien) {
             const auto lesung = PolarenDazuladen(liste, datei);
-            if (!lesung) {
-                std::cerr << "Fehler: " << datei << ": erwartet wird eine Polardatei (.velpol) oder eine alte Polartabelle (.csv)\n";
-                return 2;
-            }
-            if (!lesung->Vollstaendig()) {
-                std::cerr << "Fehler: " << datei << ", Zeile " << lesung->Fehlerzeile << ": \"" << lesung->Fehlerinhalt
-                          << "\": erwartet wird eine Zahl\n";
+            if (!lesung || !lesung->Vollstaendig()) {
+                std::cerr << Aufruftext(302, "Fehler: %1", {Polarlesefehler(datei, lesung)}) << '\n';
                 return 2;
             }
         }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/Aufrufsprache.h"
 #include "cli/Befehl_polarausgabe.h"
 #include "cli/Befehle.h"
 #include "cli/Bericht.h"
@@ -39,8 +40,9 @@ struct TPolarArgumente {
 void SchrittMelden(int& schritt, int maximum)
 {
     ++schritt;
-    std::cerr << (TKonsolenHost::StderrIstTerminal() ? "\r\033[K" : "") << "Gesamtpolare: Schritt " << schritt << " von "
-              << maximum + 1 << '\n'
+    std::cerr << (TKonsolenHost::StderrIstTerminal() ? "\r\033[K" : "")
+              << Aufruftext(321, "Gesamtpolare: Schritt %1 von %2", {std::to_string(schritt), std::to_string(maximum + 1)})
+              << '\n'
               << std::flush;
 }
 
@@ -55,15 +57,19 @@ std::vector<std::string> Teile(const std::string& text, std::size_t anzahl, cons
             teile.back() += c;
     }
     if (teile.size() != anzahl)
-        throw EVelionFehler(option + " \"" + text + "\": erwartet wird " +
-                            (anzahl == 3 ? "NUMMER:START:ENDE" : std::string("START:ENDE")) + " (Winkel in Grad)");
+        throw EVelionFehler(option + " \"" + text + "\": " +
+                            (anzahl == 3 ? Sprachwahl("erwartet wird NUMMER:START:ENDE (Winkel in Grad)",
+                                                      "expected NUMBER:START:END (angles in degrees)")
+                                         : Sprachwahl("erwartet wird START:ENDE (Winkel in Grad)",
+                                                      "expected START:END (angles in degrees)")));
     return teile;
 }
 
 std::array<TPolartabellenzeile, 4> Tabelle(const std::vector<std::string>& zeilen, const std::string& option,
                                            const std::string& leer)
 {
-    if (zeilen.size() > 4) throw EVelionFehler(option + ": erwartet werden höchstens 4 Zeilen");
+    if (zeilen.size() > 4)
+        throw EVelionFehler(option + ": " + Sprachwahl("erwartet werden höchstens 4 Zeilen", "at most 4 rows expected"));
     std::array<TPolartabellenzeile, 4> tabelle;
     for (auto& t : tabelle) t.Nummer = leer;
     for (std::size_t r = 0; r < zeilen.size(); ++r) {
@@ -83,14 +89,21 @@ bool ReiheEinstellen(const TPolarArgumente& a, TFLUGZEUG& f, THost& host, TPolar
         reihe = TPolarreihe::Klappen;
         if (KlappentabelleLesen(host, f, Tabelle(a.klappen, "--klappen", "0"))) return true;
         if (!host.Flags.FehlertextGezeigt)
-            std::cerr << "Fehler: --klappen: eine Klappengruppe, die kein Segment der Szene trägt\n";
+            std::cerr << Aufruftext(302, "Fehler: %1",
+                                    {Sprachwahl("--klappen: eine Klappengruppe, die kein Segment der Szene trägt",
+                                                "--klappen: a flap group that no segment of the scene carries")})
+                      << '\n';
         return false;
     }
     if (!a.ewd.empty()) {
         reihe = TPolarreihe::Ewd;
         if (EwdTabelleLesen(host, f, Tabelle(a.ewd, "--ewd", "-1"))) return true;
         if (!host.Flags.FehlertextGezeigt)
-            std::cerr << "Fehler: --ewd: erwartet wird eine Flächennummer von 0 bis " << f.Flaechen.Count() - 1 << '\n';
+            std::cerr << Aufruftext(302, "Fehler: %1",
+                                    {Sprachwahl("--ewd: erwartet wird eine Flächennummer von 0 bis ",
+                                                "--ewd: expected a surface number from 0 to ") +
+                                     std::to_string(f.Flaechen.Count() - 1)})
+                      << '\n';
         return false;
     }
     if (a.anstellwinkel) {
@@ -152,9 +165,13 @@ int Ausfuehren(const TPolarArgumente& a)
         ergebnis = GesamtpolarBerechnen(*szene, schalter, host, liste, optionen);
     }
     if (ergebnis.Ausgang != TGesamtpolarausgang::Fertig) {
-        std::cerr << (ergebnis.Ausgang == TGesamtpolarausgang::Gestoppt ? "Gesamtpolare gestoppt"
-                                                                         : "Gesamtpolare nach einem Fehlschritt abgebrochen")
-                  << "; nach " << ergebnis.Schritte << " Schritten verworfen, die Szene ist unverändert.\n";
+        const bool gestoppt = ergebnis.Ausgang == TGesamtpolarausgang::Gestoppt;
+        std::cerr << (gestoppt ? Sprachwahl("Gesamtpolare gestoppt", "Total polar stopped")
+                               : Sprachwahl("Gesamtpolare nach einem Fehlschritt abgebrochen",
+                                            "Total polar aborted after a failed step"))
+                  << Sprachwahl("; nach ", "; discarded after ") << ergebnis.Schritte
+                  << Sprachwahl(" Schritten verworfen, die Szene ist unverändert.", " steps, the scene is unchanged.")
+                  << '\n';
         return 1;
     }
     if (a.ausgabe && !PolarenAusgeben(liste, *a.ausgabe, host, a.rechnen.Still)) return 2;
@@ -170,7 +187,9 @@ int Ausfuehren(const TPolarArgumente& a)
         PolartabelleDrucken(liste, host, std::cout);
     }
     if (ergebnis.Fehlschritte > 0 && ergebnis.Fehlschritte == ergebnis.Schritte) {
-        std::cerr << "Jeder Schritt der Gesamtpolare ist fehlgeschlagen (Info \"FB\").\n";
+        std::cerr << Sprachwahl("Jeder Schritt der Gesamtpolare ist fehlgeschlagen (Info \"FB\").",
+                                "Every step of the total polar failed (Info \"FB\").")
+                  << '\n';
         return 1;
     }
     return 0;

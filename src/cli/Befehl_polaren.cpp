@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/Aufrufsprache.h"
 #include "cli/Befehl_polarausgabe.h"
 #include "cli/Befehle.h"
 #include "cli/Bericht.h"
@@ -40,12 +41,13 @@ int Ausfuehren(const TPolarenArgumente& a)
     for (const std::string& datei : a.dateien) {
         const std::optional<TPolarlesung> lesung = PolarenDazuladen(liste, datei);
         if (!lesung) {
-            std::cerr << "Fehler: " << datei << ": erwartet wird eine Polardatei (.velpol) oder eine alte Polartabelle (.csv)\n";
+            std::cerr << Aufruftext(302, "Fehler: %1", {Polarlesefehler(datei, lesung)}) << '\n';
             return 2;
         }
         if (!lesung->Vollstaendig()) {
-            std::cerr << "Fehler: " << datei << ", Zeile " << lesung->Fehlerzeile << ": \"" << lesung->Fehlerinhalt
-                      << "\": erwartet wird eine Zahl; gelesen bis dahin: " << lesung->Gruppen << " vollständige Gruppen\n";
+            std::cerr << Aufruftext(302, "Fehler: %1", {Polarlesefehler(datei, lesung)})
+                      << Sprachwahl("; gelesen bis dahin: ", "; read until there: ") << lesung->Gruppen
+                      << Sprachwahl(" vollständige Gruppen", " complete groups") << '\n';
             vollstaendig = false;
         }
     }

@@ -88,7 +88,8 @@ std::string Streifenzeile(const TFLAECHE& flaeche, int streifen, bool gueltig, c
     return zeile;
 }
 
-/// The text with %1, %2, ... replaced by the given words.
+}  // namespace
+
 std::string Einsetzen(std::string text, std::initializer_list<std::string> woerter)
 {
     int nummer = 1;
@@ -99,8 +100,6 @@ std::string Einsetzen(std::string text, std::initializer_list<std::string> woert
     }
     return text;
 }
-
-}  // namespace
 
 std::string Seitentitel(const TFLUGZEUG& flugzeug, int seite, const THost& host)
 {
