@@ -20,6 +20,7 @@
 #include "model/Eingabegrenzen.h"
 #include "model/T_FLUGZEUG.h"
 #include "model/T_Szene.h"
+#include "results/Ergebnisfelder.h"
 #include "results/Werteausgabe.h"
 
 namespace {
@@ -58,7 +59,8 @@ Extended& Zielwert(TFLUGZEUG& f, int ziel)
 
 void Zahl(TBericht& b, const char* name, Extended wert) { b.Zahl(name, name, wert); }
 
-/// Every field of the aircraft a design computation reads or writes.
+/// Every field of the aircraft a design computation reads or writes: its inputs and reference values
+/// here, its results from the table of result fields.
 void FlugzeugJson(const TFLUGZEUG& f, TBericht& b)
 {
     b.Text("Konstrukteur", "Konstrukteur", f.Konstrukteur);
@@ -77,47 +79,17 @@ void FlugzeugJson(const TFLUGZEUG& f, TBericht& b)
         {"FlaecheSeitlichGesamt", f.FlaecheSeitlichGesamt},
         {"Bezugstiefe", f.Bezugstiefe},
         {"Flaechenbelastung", f.Flaechenbelastung},
-        {"AuslegungsCa", f.AuslegungsCa},
-        {"CS", f.CS},
-        {"CWi", f.CWi},
-        {"CWv", f.CWv},
-        {"InterferenzWiderstand", f.InterferenzWiderstand},
-        {"RumpfWiderstand", f.RumpfWiderstand},
         {"RumpfQuerschnittflaeche", f.RumpfQuerschnittflaeche},
-        {"CW", f.CW},
-        {"Gleitzahl", f.Gleitzahl},
-        {"Steigzahl", f.Steigzahl},
-        {"Gleitwinkel", f.Gleitwinkel},
-        {"Sinkgeschwindigkeit", f.Sinkgeschwindigkeit},
-        {"FlugGeschwindigkeit", f.FlugGeschwindigkeit},
-        {"CmyNullpunkt", f.CmyNullpunkt},
-        {"CmzNullpunkt", f.CmzNullpunkt},
-        {"CmxNullpunkt", f.CmxNullpunkt},
-        {"Cmy", f.Cmy},
-        {"Cmz", f.Cmz},
-        {"Cmx", f.Cmx},
-        {"Auftriebsanstiegswinkel", f.Auftriebsanstiegswinkel},
-        {"SchwerpunktX", f.SchwerpunktX},
         {"AuftriebspunktY", f.AuftriebspunktY},
         {"WiderstandspunktY", f.WiderstandspunktY},
-        {"WiderstandspunktZ", f.WiderstandspunktZ},
         {"SeitenkraftpunktX", f.SeitenkraftpunktX},
         {"SeitenkraftpunktZ", f.SeitenkraftpunktZ},
-        {"Neutralpunkt", f.Neutralpunkt},
-        {"Stabilitaetsmass", f.Stabilitaetsmass},
-        {"Auftrieb", f.Auftrieb},
-        {"Widerstand", f.Widerstand},
-        {"Seitenkraft", f.Seitenkraft},
-        {"MomentYNullpunkt", f.MomentYNullpunkt},
-        {"MomentZNullpunkt", f.MomentZNullpunkt},
-        {"MomentXNullpunkt", f.MomentXNullpunkt},
-        {"MomentY", f.MomentY},
-        {"MomentZ", f.MomentZ},
-        {"MomentX", f.MomentX},
         {"Steigwinkel", f.Steigwinkel},
         {"Schubkraft", f.Schubkraft},
     };
     for (const auto& [name, wert] : werte) Zahl(b, name, wert);
+    for (const TFlugzeugergebnis& e : Flugzeugergebnisse())
+        if (e.Schluessel) Zahl(b, e.Schluessel, e.Wert(f));
     // Without the two extra runs of a design computation there is no robust value: null.
     const TRobusterNeutralpunkt& r = f.NeutralpunktRobust;
     const Extended fehlt = std::numeric_limits<Extended>::quiet_NaN();
@@ -143,18 +115,9 @@ void FlaecheJson(const TFLAECHE& fl, TBericht& b)
         {"Spannweite", fl.Spannweite},
         {"Streckung", fl.Streckung},
         {"Bezugstiefe", fl.Bezugstiefe},
-        {"CA", fl.CA},
-        {"CS", fl.CS},
-        {"Cwi", fl.Cwi},
-        {"CWi", fl.CWi},
-        {"CwiElliptisch", fl.CwiElliptisch},
-        {"CwiVerhaeltnis", fl.CwiVerhaeltnis},
-        {"CWv", fl.CWv},
-        {"CW", fl.CW},
-        {"Gleitzahl", fl.Gleitzahl},
-        {"Steigzahl", fl.Steigzahl},
     };
     for (const auto& [name, wert] : werte) Zahl(b, name, wert);
+    for (const TFlaechenergebnis& e : Flaechenergebnisse()) Zahl(b, e.Schluessel, e.Wert(fl));
     b.Vektor("Kraft", "Kraft", fl.Kraft);
     for (int j = 0; j < fl.Ergebnisraster.RowCount(); ++j)
         StreifenBericht(fl, j, b.Eintrag("Streifen", "Streifen " + std::to_string(j)));

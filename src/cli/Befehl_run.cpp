@@ -16,6 +16,7 @@
 #include "model/TErgebnis.h"
 #include "geometry/Szenenaufbau.h"
 #include "model/Eingabegrenzen.h"
+#include "results/Ergebnisfelder.h"
 
 namespace {
 
@@ -48,6 +49,20 @@ std::string Bezeichnung(const THost& host, int nummer, const char* vorgabe)
     return text.empty() ? vorgabe : text;
 }
 
+/// A result field of the aircraft or of a surface: its caption in the language (its key where the
+/// language has no text), its value and unit.
+void Ergebnis(TBericht& b, const THost& host, const TFLUGZEUG& fz, const char* schluessel)
+{
+    const TFlugzeugergebnis& e = Flugzeugergebnis(schluessel);
+    b.Zahl(schluessel, Bezeichnung(host, e.Text, schluessel), e.Wert(fz), e.Einheit);
+}
+
+void Ergebnis(TBericht& b, const THost& host, const TFLAECHE& fl, const char* schluessel)
+{
+    const TFlaechenergebnis& e = Flaechenergebnis(schluessel);
+    b.Zahl(schluessel, Bezeichnung(host, e.Text, schluessel), e.Wert(fl));
+}
+
 void FlugzeugWerte(const TFLUGZEUG& fz, const THost& host, int panelzahl, TBericht& b)
 {
     b.Text("Bezeichnung", Bezeichnung(host, 6, "Bezeichnung des Flugzeugs"), fz.Bezeichnung);
@@ -61,23 +76,23 @@ void FlugzeugWerte(const TFLUGZEUG& fz, const THost& host, int panelzahl, TBeric
     b.Zahl("FlaecheWahrGesamt", Bezeichnung(host, 44, "Gesamtfläche wahr"), fz.FlaecheWahrGesamt, "m²");
     b.Zahl("Bezugstiefe", Bezeichnung(host, 9, "Bezugsflügeltiefe lu"), fz.Bezugstiefe, "m");
     b.Ganzzahl("Panelzahl", Bezeichnung(host, 323, "Panels"), panelzahl);
-    b.Zahl("AuslegungsCa", Bezeichnung(host, 14, "Auftriebsbeiwert CA"), fz.AuslegungsCa);
-    b.Zahl("CS", Bezeichnung(host, 34, "Seitenkraftbeiwert CS"), fz.CS);
-    b.Zahl("CWi", Bezeichnung(host, 15, "Induzierter Widerstandsbeiwert CWi"), fz.CWi);
-    b.Zahl("FlugGeschwindigkeit", Bezeichnung(host, 11, "Fluggeschwindigkeit"), fz.FlugGeschwindigkeit, "m/s");
-    b.Zahl("SchwerpunktX", Bezeichnung(host, 86, "Schwerpunktlage XS"), fz.SchwerpunktX, "m");
+    Ergebnis(b, host, fz, "AuslegungsCa");
+    Ergebnis(b, host, fz, "CS");
+    Ergebnis(b, host, fz, "CWi");
+    Ergebnis(b, host, fz, "FlugGeschwindigkeit");
+    Ergebnis(b, host, fz, "SchwerpunktX");
     b.Zahl("AuftriebspunktY", Sprachwahl("Auftriebsangriffspunkt Y", "Point of lift Y"), fz.AuftriebspunktY, "m");
     b.Zahl("WiderstandspunktY", Sprachwahl("Widerstandsangriffspunkt Y", "Point of drag Y"), fz.WiderstandspunktY, "m");
-    b.Zahl("WiderstandspunktZ", Bezeichnung(host, 87, "Höhe des Widerstandsangriffspunkts Z"), fz.WiderstandspunktZ, "m");
+    Ergebnis(b, host, fz, "WiderstandspunktZ");
     b.Zahl("SeitenkraftpunktX", Sprachwahl("Seitenkraftangriffspunkt X", "Point of side force X"), fz.SeitenkraftpunktX, "m");
     b.Zahl("SeitenkraftpunktZ", Sprachwahl("Seitenkraftangriffspunkt Z", "Point of side force Z"), fz.SeitenkraftpunktZ, "m");
-    b.Zahl("CmxNullpunkt", Bezeichnung(host, 20, "Rollmomentenbeiwert Cmx um den Nullpunkt"), fz.CmxNullpunkt);
-    b.Zahl("CmyNullpunkt", Bezeichnung(host, 16, "Nickmomentenbeiwert Cmy um den Nullpunkt"), fz.CmyNullpunkt);
-    b.Zahl("CmzNullpunkt", Bezeichnung(host, 17, "Giermomentenbeiwert Cmz um den Nullpunkt"), fz.CmzNullpunkt);
+    Ergebnis(b, host, fz, "CmxNullpunkt");
+    Ergebnis(b, host, fz, "CmyNullpunkt");
+    Ergebnis(b, host, fz, "CmzNullpunkt");
     b.Vektor("Momentenbezugspunkt", Bezeichnung(host, 22, "Momentenbezugspunkt"), fz.Momentenbezugspunkt, "m");
-    b.Zahl("Cmx", Bezeichnung(host, 69, "Rollmomentenbeiwert Cmx um den Schwerpunkt"), fz.Cmx);
-    b.Zahl("Cmy", Bezeichnung(host, 67, "Nickmomentenbeiwert Cmy um den Schwerpunkt"), fz.Cmy);
-    b.Zahl("Cmz", Bezeichnung(host, 68, "Giermomentenbeiwert Cmz um den Schwerpunkt"), fz.Cmz);
+    Ergebnis(b, host, fz, "Cmx");
+    Ergebnis(b, host, fz, "Cmy");
+    Ergebnis(b, host, fz, "Cmz");
     b.Vektor("Gesamtkraft", Bezeichnung(host, 324, "Gesamtkraft / (rho V²)"), fz.Gesamtkraft, "m²");
 }
 
@@ -90,12 +105,12 @@ void FlaecheWerte(const TFLAECHE& fl, const THost& host, TBericht& b)
     b.Zahl("Bezugstiefe", Bezeichnung(host, 27, "Bezugsflügeltiefe"), fl.Bezugstiefe, "m");
     b.Zahl("Spannweite", Bezeichnung(host, 39, "Spannweite"), fl.Spannweite, "m");
     b.Zahl("Streckung", Bezeichnung(host, 40, "Streckung"), fl.Streckung);
-    b.Zahl("CA", Bezeichnung(host, 31, "Auftriebsbeiwert CA"), fl.CA);
-    b.Zahl("CS", Bezeichnung(host, 36, "Seitenkraftbeiwert CS"), fl.CS);
-    b.Zahl("CWi", Bezeichnung(host, 32, "Induzierter Widerstandsbeiwert CWi (wahre Fläche)"), fl.CWi);
-    b.Zahl("Cwi", Bezeichnung(host, 41, "Induzierter Widerstandsbeiwert Cwi (tragende Streifen)"), fl.Cwi);
-    b.Zahl("CwiElliptisch", Bezeichnung(host, 42, "Cwi bei elliptischer Auftriebsverteilung"), fl.CwiElliptisch);
-    b.Zahl("CwiVerhaeltnis", Bezeichnung(host, 43, "Verhältnis Cwi / Cwi elliptisch"), fl.CwiVerhaeltnis);
+    Ergebnis(b, host, fl, "CA");
+    Ergebnis(b, host, fl, "CS");
+    Ergebnis(b, host, fl, "CWi");
+    Ergebnis(b, host, fl, "Cwi");
+    Ergebnis(b, host, fl, "CwiElliptisch");
+    Ergebnis(b, host, fl, "CwiVerhaeltnis");
     b.Vektor("Kraft", Bezeichnung(host, 325, "Kraft / (rho V²)"), fl.Kraft, "m²");
 }
 

@@ -11,6 +11,7 @@
 #include "app/Sprachtexte.h"
 #include "cli/CliAufruf.h"
 #include "common/Textdatei.h"
+#include "results/Ergebnisfelder.h"
 
 namespace {
 
@@ -58,6 +59,14 @@ TEST_F(BefehlDesign, JsonCarriesTheResultsAndTheFilesAreWritten)
     for (const char* slot : {"Gamma", "Ca", "Re", "AlfaEffektiv", "CaMax", "Cwv", "AbrissOben", "BlaseUnten"})
         EXPECT_TRUE(streifen.contains(slot)) << slot;
     EXPECT_TRUE(streifen["Hinterkante"].contains("x"));
+    // Every result field of the table, for the aircraft and for each surface.
+    for (const TFlugzeugergebnis& e : Flugzeugergebnisse()) {
+        if (e.Schluessel) {
+            EXPECT_TRUE(j.at(e.Schluessel).is_number()) << e.Schluessel;
+        }
+    }
+    for (const TFlaechenergebnis& e : Flaechenergebnisse())
+        EXPECT_TRUE(j["Flaechen"][0].at(e.Schluessel).is_number()) << e.Schluessel;
 
     const std::vector<std::string> datei = LeseTextzeilen(ordner / "segler.VelOut");
     ASSERT_FALSE(datei.empty());
