@@ -222,15 +222,21 @@ int Ausfuehren(const TDesignArgumente& a)
 void RegistriereDesign(CLI::App& app, TLauf& lauf)
 {
     static TDesignArgumente a;
-    CLI::App* befehl = app.add_subcommand("design", "Auslegungsberechnung für den stationären Flug");
-    befehl->add_option("SZENE", a.datei, "Szenendatei (.vel)")->required();
+    CLI::App* befehl = app.add_subcommand("design", Sprachwahl("Auslegungsberechnung für den stationären Flug",
+                                                               "Design computation for steady flight"));
+    befehl->add_option("SZENE", a.datei, Sprachwahl("Szenendatei (.vel)", "scene file (.vel)"))->required();
     befehl->add_option("--ziel", a.ziel,
-                       "Auslegungsziel (statt dem der Szene): 1 Anstellwinkel, 2 Auslegungs-CA, 3 Stabilitätsmaß, "
-                       "4 Schwerpunktlage, 5 Fluggeschwindigkeit")
+                       Sprachwahl("Auslegungsziel (statt dem der Szene): 1 Anstellwinkel, 2 Auslegungs-CA, "
+                                  "3 Stabilitätsmaß, 4 Schwerpunktlage, 5 Fluggeschwindigkeit",
+                                  "design target (instead of the scene's): 1 angle of attack, 2 design CA, "
+                                  "3 static margin, 4 centre of gravity, 5 flight speed"))
         ->check(Ganzzahlbereich(1, 5));
-    befehl->add_option("--wert", a.wert, "Wert des Auslegungsziels (statt dem der Szene)");
-    befehl->add_option("--out", a.ausgabe, "Ergebnisdatei (.VelOut) schreiben");
-    befehl->add_option("--transfer", a.transfer, "Ordner, in den transfer.txt geschrieben wird")
+    befehl->add_option("--wert", a.wert, Sprachwahl("Wert des Auslegungsziels (statt dem der Szene)",
+                                                    "value of the design target (instead of the scene's)"));
+    befehl->add_option("--out", a.ausgabe, Sprachwahl("Ergebnisdatei (.VelOut) schreiben",
+                                                      "write the result file (.VelOut)"));
+    befehl->add_option("--transfer", a.transfer, Sprachwahl("Ordner, in den transfer.txt geschrieben wird",
+                                                            "folder that transfer.txt is written into"))
         ->check(VorhandenerOrdner());
     RechenoptionenHinzufuegen(*befehl, a.rechnen);
     befehl->callback([&lauf] { lauf = [] { return Ausfuehren(a); }; });

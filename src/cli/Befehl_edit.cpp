@@ -42,7 +42,8 @@ int Ganzzahl(const std::string& option, const std::string& text)
     try {
         return TextToInt(text);
     } catch (const EKonvertierung&) {
-        throw ENichtAnwendbar(option, text, Sprachwahl("erwartet wird ein Index (ganze Zahl ab 0)", "expected an index (whole number from 0)"));
+        throw ENichtAnwendbar(option, text, Sprachwahl("erwartet wird ein Index (ganze Zahl ab 0)",
+                                                       "expected an index (whole number from 0)"));
     }
 }
 
@@ -72,7 +73,8 @@ TFLAECHE& Waehlen(TFLUGZEUG& fz, const std::string& option, const std::string& t
 {
     const std::vector<std::string> teile = Teile(text, ':');
     if (teile.size() > 2 || (segmentNoetig && teile.size() != 2))
-        throw ENichtAnwendbar(option, text, segmentNoetig ? Sprachwahl("erwartet wird FLAECHE:SEGMENT", "expected SURFACE:SEGMENT")
+        throw ENichtAnwendbar(option, text, segmentNoetig ? Sprachwahl("erwartet wird FLAECHE:SEGMENT",
+                                                                       "expected SURFACE:SEGMENT")
                                            : Sprachwahl("erwartet wird FLAECHE oder FLAECHE:SEGMENT",
                                                         "expected SURFACE or SURFACE:SEGMENT"));
     const int i = Ganzzahl(option, teile[0]);
@@ -80,7 +82,8 @@ TFLAECHE& Waehlen(TFLUGZEUG& fz, const std::string& option, const std::string& t
         throw ENichtAnwendbar(option, text,
                               fz.Flaechen.Count() == 0
                                   ? KeineFlaeche()
-                                  : Sprachwahl("keine solche Fläche (vorhanden: 0 bis ", "no such surface (present: 0 to ") +
+                                  : Sprachwahl("keine solche Fläche (vorhanden: 0 bis ",
+                                               "no such surface (present: 0 to ") +
                                         std::to_string(fz.Flaechen.Count() - 1) + ")");
     TFLAECHE& f = *fz.Flaechen.Get(i);
     fz.AktuelleFlaeche = i;
@@ -88,8 +91,10 @@ TFLAECHE& Waehlen(TFLUGZEUG& fz, const std::string& option, const std::string& t
         const int j = Ganzzahl(option, teile[1]);
         if (j < 0 || j >= f.Segmente.Count())
             throw ENichtAnwendbar(option, text,
-                                  Sprachwahl("keine solche Segmentnummer (Fläche ", "no such segment number (surface ") +
-                                      std::to_string(i) + Sprachwahl(" hat die Segmente 0 bis ", " has the segments 0 to ") +
+                                  Sprachwahl("keine solche Segmentnummer (Fläche ",
+                                             "no such segment number (surface ") +
+                                      std::to_string(i) + Sprachwahl(" hat die Segmente 0 bis ",
+                                                                     " has the segments 0 to ") +
                                       std::to_string(f.Segmente.Count() - 1) + ")");
         f.AktuellesSegment = j;
         if (segment) *segment = j;
@@ -123,7 +128,8 @@ std::string Ausfuehren(TBearbeitung& b, const TEditOptionen& o, const std::strin
     auto verweigert = [&](const std::string& grund) { return ENichtAnwendbar(option, wert, grund); };
     if (option == "--skalieren") {
         const Extended faktor = Zahl(option, wert);
-        if (!(faktor > 0.0L)) throw verweigert(Sprachwahl("der Faktor muss größer als 0 sein", "the factor must be greater than 0"));
+        if (!(faktor > 0.0L)) throw verweigert(Sprachwahl("der Faktor muss größer als 0 sein",
+                                                          "the factor must be greater than 0"));
         int flaeche = -1;
         if (!o.Flaeche.empty()) {
             Waehlen(fz, "--flaeche", o.Flaeche, false);
@@ -131,7 +137,8 @@ std::string Ausfuehren(TBearbeitung& b, const TEditOptionen& o, const std::strin
         }
         if (!Skalieren(b, faktor, Skalierwahl(o), flaeche)) throw verweigert(KeineFlaeche());
         return Sprachwahl("skaliert mit ", "scaled by ") + wert +
-               (flaeche < 0 ? Sprachwahl(" (Flugzeug)", " (aircraft)") : Sprachwahl(" (Fläche ", " (surface ") + o.Flaeche + ")");
+               (flaeche < 0 ? Sprachwahl(" (Flugzeug)", " (aircraft)") : Sprachwahl(" (Fläche ",
+                                                                                    " (surface ") + o.Flaeche + ")");
     }
     if (option == "--nullpunkt") {
         const std::vector<std::string> d = Teile(wert, ',');
@@ -149,7 +156,8 @@ std::string Ausfuehren(TBearbeitung& b, const TEditOptionen& o, const std::strin
             throw verweigert(Sprachwahl("das Segment hat die Breite 0 (keine Seite zum Spiegeln)",
                                         "the segment has the width 0 (no side to mirror)"));
         return Sprachwahl("gespiegelt: Fläche ", "mirrored: surface ") + std::to_string(fz.AktuelleFlaeche) +
-               Sprachwahl(", jetzt ", ", now ") + std::to_string(f.Segmente.Count()) + Sprachwahl(" Segmente", " segments");
+               Sprachwahl(", jetzt ", ", now ") + std::to_string(f.Segmente.Count()) + Sprachwahl(" Segmente",
+                                                                                                  " segments");
     }
     if (option == "--kopieren") {
         Waehlen(fz, option, wert, false);
@@ -159,13 +167,15 @@ std::string Ausfuehren(TBearbeitung& b, const TEditOptionen& o, const std::strin
     }
     if (option == "--loeschen") {
         Waehlen(fz, option, wert, false);
-        if (!FlaecheLoeschen(b)) throw verweigert(Sprachwahl("die Fläche wurde nicht gelöscht", "the surface was not deleted"));
+        if (!FlaecheLoeschen(b)) throw verweigert(Sprachwahl("die Fläche wurde nicht gelöscht",
+                                                             "the surface was not deleted"));
         return Sprachwahl("gelöscht: Fläche ", "deleted: surface ") + wert;
     }
     if (option == "--teilen") {
         Waehlen(fz, option, wert, true);
         if (!SegmentSplitten(b, 0.5L, teilung))
-            throw verweigert(Sprachwahl("ein Segment der Breite 0 lässt sich nicht teilen", "a segment of width 0 cannot be split"));
+            throw verweigert(Sprachwahl("ein Segment der Breite 0 lässt sich nicht teilen",
+                                        "a segment of width 0 cannot be split"));
         return Sprachwahl("geteilt: Segment ", "split: segment ") + wert;
     }
     if (option == "--ellipse") {
@@ -173,7 +183,8 @@ std::string Ausfuehren(TBearbeitung& b, const TEditOptionen& o, const std::strin
         if (!ElliptischeFlaeche(b, wert))
             throw verweigert(Sprachwahl("erwartet wird eine ganze Zahl von Segmenten je Seite, größer als 0",
                                         "expected a whole number of segments per side, greater than 0"));
-        return Sprachwahl("elliptische Fläche ", "elliptic surface ") + std::to_string(vorher) + Sprachwahl(" mit ", " with ") +
+        return Sprachwahl("elliptische Fläche ", "elliptic surface ") + std::to_string(vorher) + Sprachwahl(" mit ",
+                                                                                                            " with ") +
                wert + Sprachwahl(" Segmenten je Seite", " segments per side");
     }
     if (option == "--panels-auto") {
@@ -193,21 +204,26 @@ std::string Ausfuehren(TBearbeitung& b, const TEditOptionen& o, const std::strin
             throw verweigert(Sprachwahl("erwartet wird eine Datei .vel, .Tt4, .Tx4 oder .FLG",
                                         "expected a file .vel, .Tt4, .Tx4 or .FLG"));
         const int n = Importieren(b, wert);
-        return Sprachwahl("importiert: ", "imported: ") + std::to_string(n) + Sprachwahl(" Fläche(n) aus ", " surface(s) from ") + wert;
+        return Sprachwahl("importiert: ", "imported: ") + std::to_string(n) + Sprachwahl(" Fläche(n) aus ",
+                                                                                         " surface(s) from ") + wert;
     }
     throw EVelionFehler(Sprachwahl("unbekannte Operation ", "unknown operation ") + option);
 }
 
-const char* const Operationen[][3] = {
-    {"--skalieren", "FAKTOR", "Flugzeug (oder mit --flaeche eine Fläche) skalieren"},
-    {"--nullpunkt", "DX,DY,DZ", "alle Flächen gegen den Nullpunkt verschieben [m]"},
-    {"--spiegeln", "FLAECHE[:SEGMENT]", "die Seite des Segments (Vorgabe: rechte Hälfte) auf die andere spiegeln"},
-    {"--kopieren", "FLAECHE", "Fläche kopieren"},
-    {"--loeschen", "FLAECHE", "Fläche löschen"},
-    {"--teilen", "FLAECHE:SEGMENT", "Segment in der Mitte teilen"},
-    {"--ellipse", "N", "elliptische Fläche mit N Segmenten je Seite anhängen"},
-    {"--panels-auto", "FLAECHE[:SEGMENT]", "Panelautomatik für ein Segment oder alle Segmente der Fläche"},
-    {"--import", "DATEI", "Flächen aus .vel, .Tt4, .Tx4 oder .FLG anhängen"},
+/// The operation options: name, value, help in German and in English.
+const char* const Operationen[][4] = {
+    {"--skalieren", "FAKTOR", "Flugzeug (oder mit --flaeche eine Fläche) skalieren",
+     "scale the aircraft (or with --flaeche one surface)"},
+    {"--nullpunkt", "DX,DY,DZ", "alle Flächen gegen den Nullpunkt verschieben [m]", "move all surfaces against the origin [m]"},
+    {"--spiegeln", "FLAECHE[:SEGMENT]", "die Seite des Segments (Vorgabe: rechte Hälfte) auf die andere spiegeln",
+     "mirror the side of the segment (default: right half) onto the other"},
+    {"--kopieren", "FLAECHE", "Fläche kopieren", "copy a surface"},
+    {"--loeschen", "FLAECHE", "Fläche löschen", "delete a surface"},
+    {"--teilen", "FLAECHE:SEGMENT", "Segment in der Mitte teilen", "split a segment in the middle"},
+    {"--ellipse", "N", "elliptische Fläche mit N Segmenten je Seite anhängen", "append an elliptic surface with N segments per side"},
+    {"--panels-auto", "FLAECHE[:SEGMENT]", "Panelautomatik für ein Segment oder alle Segmente der Fläche",
+     "automatic panels for one segment or all segments of the surface"},
+    {"--import", "DATEI", "Flächen aus .vel, .Tt4, .Tx4 oder .FLG anhängen", "append surfaces from .vel, .Tt4, .Tx4 or .FLG"},
 };
 
 }  // namespace
@@ -215,18 +231,24 @@ const char* const Operationen[][3] = {
 void RegistriereEdit(CLI::App& app, TLauf& lauf)
 {
     static TEditOptionen o;
-    CLI::App* befehl = app.add_subcommand("edit", "Bearbeitungsoperationen und Import, der Reihe nach; schreibt das Ergebnis");
-    befehl->add_option("SZENE", o.Ein, "Szenendatei (.vel)")->required();
-    befehl->add_option("--out", o.Aus, "neue Szenendatei (ersetzt eine vorhandene erst, wenn alles gelang)")->required()->type_name("DATEI");
+    CLI::App* befehl = app.add_subcommand("edit", Sprachwahl("Bearbeitungsoperationen und Import, der Reihe nach; schreibt das Ergebnis",
+                                                             "editing operations and import, in the order given; writes the result"));
+    befehl->add_option("SZENE", o.Ein, Sprachwahl("Szenendatei (.vel)", "scene file (.vel)"))->required();
+    befehl->add_option("--out", o.Aus, Sprachwahl("neue Szenendatei (ersetzt eine vorhandene erst, wenn alles gelang)",
+                                                  "new scene file (replaces an existing one only when everything succeeded)"))->required()->type_name("DATEI");
     for (const auto& op : Operationen)
-        befehl->add_option(op[0])->description(op[2])->type_name(op[1])->expected(1)->take_all();
-    befehl->add_option("--flaeche", o.Flaeche, "--skalieren wirkt nur auf diese Fläche (ohne Positionen)")->type_name("I");
-    befehl->add_option("--massen", o.Massen, "Massen beim Skalieren: unveraendert, linear oder quadratisch")
+        befehl->add_option(op[0])->description(Sprachwahl(op[2], op[3]))->type_name(op[1])->expected(1)->take_all();
+    befehl->add_option("--flaeche", o.Flaeche, Sprachwahl("--skalieren wirkt nur auf diese Fläche (ohne Positionen)",
+                                                          "--skalieren acts on this surface only (without positions)"))->type_name("I");
+    befehl->add_option("--massen", o.Massen, Sprachwahl("Massen beim Skalieren: unveraendert, linear oder quadratisch",
+                                                        "masses when scaling: unveraendert, linear or quadratisch"))
         ->check(CLI::IsMember({"unveraendert", "linear", "quadratisch"}));
-    befehl->add_option("--ohne", o.Ohne, "beim Skalieren nicht ändern (mehrfach): profiltiefen, segmentbreiten, position-x, position-y, position-z, rumpfquerschnitt, nachlauflaengen")
+    befehl->add_option("--ohne", o.Ohne, Sprachwahl("beim Skalieren nicht ändern (mehrfach): profiltiefen, segmentbreiten, position-x, position-y, position-z, rumpfquerschnitt, nachlauflaengen",
+                                                    "leave unchanged when scaling (repeatable): profiltiefen, segmentbreiten, position-x, position-y, position-z, rumpfquerschnitt, nachlauflaengen"))
         ->check(CLI::IsMember({"profiltiefen", "segmentbreiten", "position-x", "position-y", "position-z", "rumpfquerschnitt", "nachlauflaengen"}))
         ->take_all();
-    befehl->add_option("--teilung", o.Teilung, "Profiltiefe des neuen Schnitts beim Teilen: hinterkante (gerade Hinterkante) oder linear")
+    befehl->add_option("--teilung", o.Teilung, Sprachwahl("Profiltiefe des neuen Schnitts beim Teilen: hinterkante (gerade Hinterkante) oder linear",
+                                                          "chord of the new section when splitting: hinterkante (straight trailing edge) or linear"))
         ->check(CLI::IsMember({"hinterkante", "linear"}));
     SpracheOptionHinzufuegen(*befehl, o.Sprache);
     befehl->callback([&lauf, befehl] {
@@ -259,7 +281,8 @@ void RegistriereEdit(CLI::App& app, TLauf& lauf)
             }
             WriteScene(o.Aus, *g.Szene, g.Schalter);
             for (const std::string& zeile : bericht) std::cout << zeile << '\n';
-            std::cout << Sprachwahl("geschrieben: ", "written: ") << o.Aus << " (" << g.Szene->Flugzeug->Flaechen.Count()
+            std::cout << Sprachwahl("geschrieben: ",
+                                    "written: ") << o.Aus << " (" << g.Szene->Flugzeug->Flaechen.Count()
                       << Sprachwahl(" Flächen)", " surfaces)") << '\n';
             return 0;
         };

@@ -69,7 +69,8 @@ std::array<TPolartabellenzeile, 4> Tabelle(const std::vector<std::string>& zeile
                                            const std::string& leer)
 {
     if (zeilen.size() > 4)
-        throw EVelionFehler(option + ": " + Sprachwahl("erwartet werden höchstens 4 Zeilen", "at most 4 rows expected"));
+        throw EVelionFehler(option + ": " + Sprachwahl("erwartet werden höchstens 4 Zeilen",
+                                                       "at most 4 rows expected"));
     std::array<TPolartabellenzeile, 4> tabelle;
     for (auto& t : tabelle) t.Nummer = leer;
     for (std::size_t r = 0; r < zeilen.size(); ++r) {
@@ -200,25 +201,33 @@ int Ausfuehren(const TPolarArgumente& a)
 void RegistrierePolar(CLI::App& app, TLauf& lauf)
 {
     static TPolarArgumente a;
-    CLI::App* befehl = app.add_subcommand("polar", "Gesamtpolare: Reihe von Auslegungsberechnungen");
-    befehl->add_option("SZENE", a.datei, "Szenendatei (.vel)")->required();
+    CLI::App* befehl = app.add_subcommand("polar", Sprachwahl("Gesamtpolare: Reihe von Auslegungsberechnungen",
+                                                              "total polar: a series of design computations"));
+    befehl->add_option("SZENE", a.datei, Sprachwahl("Szenendatei (.vel)", "scene file (.vel)"))->required();
     auto* klappen = befehl->add_option("--klappen", a.klappen,
-                                       "Klappenberechnung: Zeile GRUPPE:START:ENDE (bis zu 4; Winkel in Grad)")
+                                       Sprachwahl("Klappenberechnung: Zeile GRUPPE:START:ENDE (bis zu 4; Winkel in Grad)",
+                                                  "flap series: row GROUP:START:END (up to 4; angles in degrees)"))
                         ->type_name("G:S:E")
                         ->allow_extra_args(false);
-    auto* ewd = befehl->add_option("--ewd", a.ewd, "EWD-Berechnung: Zeile FLAECHE:START:ENDE (bis zu 4)")
+    auto* ewd = befehl->add_option("--ewd", a.ewd, Sprachwahl("EWD-Berechnung: Zeile FLAECHE:START:ENDE (bis zu 4)",
+                                                              "incidence series: row SURFACE:START:END (up to 4)"))
                     ->type_name("F:S:E")
                     ->allow_extra_args(false);
     auto* winkel = befehl->add_option("--anstellwinkel", a.anstellwinkel,
-                                      "Anstellwinkel-Berechnung von START bis ENDE in Grad (negativ: --anstellwinkel=-2:6)")
+                                      Sprachwahl("Anstellwinkel-Berechnung von START bis ENDE in Grad (negativ: --anstellwinkel=-2:6)",
+                                                 "angle-of-attack series from START to END in degrees (negative: --anstellwinkel=-2:6)"))
                        ->type_name("S:E");
     klappen->excludes(ewd)->excludes(winkel);
     ewd->excludes(winkel);
-    befehl->add_option("--schritte", a.schritte, "Anzahl Schritte q (die Reihe hat q + 1 Punkte)");
-    befehl->add_option("--fix", a.fix, "was jede Auslegung festhält (Klappen- und EWD-Reihe)")
+    befehl->add_option("--schritte", a.schritte, Sprachwahl("Anzahl Schritte q (die Reihe hat q + 1 Punkte)",
+                                                            "number of steps q (the series has q + 1 points)"));
+    befehl->add_option("--fix", a.fix, Sprachwahl("was jede Auslegung festhält (Klappen- und EWD-Reihe)",
+                                                  "what every design keeps fixed (flap and incidence series)"))
         ->check(CLI::IsMember({"schwerpunkt", "ca", "anstellwinkel"}));
-    befehl->add_option("--bemerkung", a.bemerkung, "Bemerkung zur Gesamtpolare");
-    befehl->add_option("--out", a.ausgabe, "Polardatei (.VELPOL) schreiben");
+    befehl->add_option("--bemerkung", a.bemerkung, Sprachwahl("Bemerkung zur Gesamtpolare",
+                                                              "remark on the total polar"));
+    befehl->add_option("--out", a.ausgabe, Sprachwahl("Polardatei (.VELPOL) schreiben",
+                                                      "write the polar file (.VELPOL)"));
     RechenoptionenHinzufuegen(*befehl, a.rechnen);
     befehl->callback([&lauf] { lauf = [] { return Ausfuehren(a); }; });
 }

@@ -59,7 +59,8 @@ Extended LiesZahl(const std::string& text, const char* option)
     try {
         return TextToReal(text);
     } catch (const EKonvertierung&) {
-        throw EVelionFehler(std::string(option) + Sprachwahl(" erwartet eine Zahl, nicht \"", " expects a number, not \"") + text + "\"");
+        throw EVelionFehler(std::string(option) + Sprachwahl(" erwartet eine Zahl, nicht \"",
+                                                             " expects a number, not \"") + text + "\"");
     }
 }
 
@@ -71,7 +72,8 @@ std::vector<Extended> Winkelliste(const std::string& text)
     if (erster == std::string::npos) return {LiesZahl(text, "--alpha")};
     const std::size_t zweiter = text.find(':', erster + 1);
     if (zweiter == std::string::npos || text.find(':', zweiter + 1) != std::string::npos)
-        throw EVelionFehler(Sprachwahl("--alpha erwartet A oder A:B:SCHRITT, nicht \"", "--alpha expects A or A:B:STEP, not \"") +
+        throw EVelionFehler(Sprachwahl("--alpha erwartet A oder A:B:SCHRITT, nicht \"",
+                                       "--alpha expects A or A:B:STEP, not \"") +
                             text + "\"");
     const Extended a = LiesZahl(text.substr(0, erster), "--alpha");
     const Extended b = LiesZahl(text.substr(erster + 1, zweiter - erster - 1), "--alpha");
@@ -110,9 +112,11 @@ std::vector<TWinkelergebnis> Polare(TProfil& profil, const TProfilOptionen& opti
                             std::to_string(profil.Anzahl()));
     if (profil.Anzahl() > PanelverfahrenHoechstpunkte)
         throw EVelionFehler(optionen.Datei +
-                            Sprachwahl(": das Panelverfahren rechnet mit höchstens ", ": the panel method computes with at most ") +
+                            Sprachwahl(": das Panelverfahren rechnet mit höchstens ",
+                                       ": the panel method computes with at most ") +
                             std::to_string(PanelverfahrenHoechstpunkte) +
-                            Sprachwahl(" Punkten, die Datei hat ", " points, the file has ") + std::to_string(profil.Anzahl()) +
+                            Sprachwahl(" Punkten, die Datei hat ",
+                                       " points, the file has ") + std::to_string(profil.Anzahl()) +
                             Sprachwahl(" (die Rechenzeit wächst mit der dritten Potenz der Punktzahl); bitte die Punkte ausdünnen",
                                        " (the computing time grows with the cube of the point count); please thin out the points"));
     for (const Extended alfa : winkel) {
@@ -194,7 +198,8 @@ void DruckeText(const TProfil& profil, const TProfilpruefung& pruefung, const TP
               << Sprachwahl("Pruefung:", "Check:") << '\n';
     for (const TPruefzeile& z : Pruefzeilen)
         std::cout << "  " << z.Name << ": "
-                  << (pruefung.*z.Feld ? Sprachwahl("bestanden", "passed") : Sprachwahl("NICHT bestanden", "NOT passed")) << '\n';
+                  << (pruefung.*z.Feld ? Sprachwahl("bestanden", "passed") : Sprachwahl("NICHT bestanden",
+                                                                                        "NOT passed")) << '\n';
     std::cout << "  AnzahlXNull: " << pruefung.AnzahlXNull << '\n';
     DruckeBeiwerte(beiwerte, sprache);
     if (polare.empty()) return;
@@ -254,13 +259,18 @@ void RegistriereProfile(CLI::App& app, TLauf& lauf)
 {
     auto optionen = std::make_shared<TProfilOptionen>();
     CLI::App* befehl = app.add_subcommand(
-        "profile", "Profildatei (.dat) lesen: Titel, Punktzahl, Prüfungen, Beiwerte; 2D-Analyse mit --alpha und --re");
-    befehl->add_option("DATEI", optionen->Datei, "Profilkoordinaten (.dat)")->required();
-    befehl->add_flag("--json", optionen->Json, "ein JSON-Objekt auf stdout");
+        "profile", Sprachwahl("Profildatei (.dat) lesen: Titel, Punktzahl, Prüfungen, Beiwerte; 2D-Analyse mit --alpha und --re",
+                              "read an airfoil file (.dat): title, point count, checks, characteristic values; 2D analysis with --alpha and --re"));
+    befehl->add_option("DATEI", optionen->Datei, Sprachwahl("Profilkoordinaten (.dat)",
+                                                            "airfoil coordinates (.dat)"))->required();
+    befehl->add_flag("--json", optionen->Json, Sprachwahl("ein JSON-Objekt auf stdout", "one JSON object on stdout"));
     CLI::Option* alpha = befehl->add_option(
-        "--alpha", optionen->Alpha, "Anstellwinkel in °: A oder A:B:SCHRITT; Panelverfahren (Ca, Cwp, Momente) je Winkel");
-    CLI::Option* re = befehl->add_option("--re", optionen->Re, "Reynoldszahl: dazu die Streifenanalyse je Winkel")->needs(alpha);
-    befehl->add_flag("--blase", optionen->Blase, "Streifenanalyse mit Blasenwiderstand")->needs(re);
+        "--alpha", optionen->Alpha, Sprachwahl("Anstellwinkel in °: A oder A:B:SCHRITT; Panelverfahren (Ca, Cwp, Momente) je Winkel",
+                                               "angle of attack in °: A or A:B:STEP; panel method (Ca, Cwp, moments) per angle"));
+    CLI::Option* re = befehl->add_option("--re", optionen->Re, Sprachwahl("Reynoldszahl: dazu die Streifenanalyse je Winkel",
+                                                                          "Reynolds number: adds the strip analysis per angle"))->needs(alpha);
+    befehl->add_flag("--blase", optionen->Blase, Sprachwahl("Streifenanalyse mit Blasenwiderstand",
+                                                            "strip analysis with bubble drag"))->needs(re);
     SpracheOptionHinzufuegen(*befehl, optionen->Sprache);
     befehl->callback([optionen, &lauf] { lauf = [optionen] { return ProfilBefehl(*optionen); }; });
 }

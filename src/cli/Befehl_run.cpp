@@ -84,8 +84,10 @@ void FlugzeugWerte(const TFLUGZEUG& fz, const THost& host, int panelzahl, TBeric
     b.Zahl("AuftriebspunktY", Sprachwahl("Auftriebsangriffspunkt Y", "Point of lift Y"), fz.AuftriebspunktY, "m");
     b.Zahl("WiderstandspunktY", Sprachwahl("Widerstandsangriffspunkt Y", "Point of drag Y"), fz.WiderstandspunktY, "m");
     Ergebnis(b, host, fz, "WiderstandspunktZ");
-    b.Zahl("SeitenkraftpunktX", Sprachwahl("Seitenkraftangriffspunkt X", "Point of side force X"), fz.SeitenkraftpunktX, "m");
-    b.Zahl("SeitenkraftpunktZ", Sprachwahl("Seitenkraftangriffspunkt Z", "Point of side force Z"), fz.SeitenkraftpunktZ, "m");
+    b.Zahl("SeitenkraftpunktX", Sprachwahl("Seitenkraftangriffspunkt X",
+                                           "Point of side force X"), fz.SeitenkraftpunktX, "m");
+    b.Zahl("SeitenkraftpunktZ", Sprachwahl("Seitenkraftangriffspunkt Z",
+                                           "Point of side force Z"), fz.SeitenkraftpunktZ, "m");
     Ergebnis(b, host, fz, "CmxNullpunkt");
     Ergebnis(b, host, fz, "CmyNullpunkt");
     Ergebnis(b, host, fz, "CmzNullpunkt");
@@ -209,11 +211,15 @@ int Ausfuehren(const TRunArgumente& a)
 void RegistriereRun(CLI::App& app, TLauf& lauf)
 {
     static TRunArgumente a;
-    CLI::App* befehl = app.add_subcommand("run", "Einen Rechenlauf ausführen: Gitter, Lösung, Kräfte");
-    befehl->add_option("SZENE", a.datei, "Szenendatei (.vel)")->required();
-    befehl->add_option("--alpha", a.alpha, "Anstellwinkel in Grad (statt dem der Szene)")->check(WinkelPruefung);
-    befehl->add_option("--beta", a.beta, "Schiebewinkel in Grad (statt dem der Szene)")->check(WinkelPruefung);
-    befehl->add_option("--wake", a.nachlauf, "Nachlaufausrichtung (statt der Schalter der Szene)")
+    CLI::App* befehl = app.add_subcommand("run", Sprachwahl("Einen Rechenlauf ausführen: Gitter, Lösung, Kräfte",
+                                                            "one computation run: lattice, solution, forces"));
+    befehl->add_option("SZENE", a.datei, Sprachwahl("Szenendatei (.vel)", "scene file (.vel)"))->required();
+    befehl->add_option("--alpha", a.alpha, Sprachwahl("Anstellwinkel in Grad (statt dem der Szene)",
+                                                      "angle of attack in degrees (instead of the scene's)"))->check(WinkelPruefung);
+    befehl->add_option("--beta", a.beta, Sprachwahl("Schiebewinkel in Grad (statt dem der Szene)",
+                                                    "sideslip angle in degrees (instead of the scene's)"))->check(WinkelPruefung);
+    befehl->add_option("--wake", a.nachlauf, Sprachwahl("Nachlaufausrichtung (statt der Schalter der Szene)",
+                                                        "wake alignment (instead of the scene's switches)"))
         ->check(EinerVon({"aus", "einzel", "komplett", "beide"}));
     RechenoptionenHinzufuegen(*befehl, a.rechnen);
     befehl->callback([&lauf] { lauf = [] { return Ausfuehren(a); }; });

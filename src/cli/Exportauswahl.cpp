@@ -10,9 +10,10 @@
 
 void ExportauswahlHinzufuegen(CLI::App& befehl, TExportauswahl& auswahl)
 {
-    befehl.add_option("--flaechen", auswahl.Flaechen, "Indizes der Flächen, durch Komma getrennt (Vorgabe: alle)")
+    befehl.add_option("--flaechen", auswahl.Flaechen, Sprachwahl("Indizes der Flächen, durch Komma getrennt (Vorgabe: alle)",
+                                                                 "indices of the surfaces, separated by commas (default: all)"))
         ->delimiter(',');
-    befehl.add_option("--einheit", auswahl.Einheit, "Ausgabeeinheit")
+    befehl.add_option("--einheit", auswahl.Einheit, Sprachwahl("Ausgabeeinheit", "output unit"))
         ->check(CLI::IsMember({"mm", "cm", "m", "inch"}))
         ->capture_default_str();
 }
@@ -29,7 +30,8 @@ void FlaechenWaehlen(TFLUGZEUG& flugzeug, const std::vector<int>& flaechen, bool
 {
     for (int i : flaechen)
         if (!flugzeug.Flaechen.Get(i))
-            throw EVelionFehler(Sprachwahl("--flaechen: die Fläche ", "--flaechen: there is no surface ") + std::to_string(i) +
+            throw EVelionFehler(Sprachwahl("--flaechen: die Fläche ",
+                                           "--flaechen: there is no surface ") + std::to_string(i) +
                                 Sprachwahl(" gibt es nicht (Indizes 0 bis ", " (indices 0 to ") +
                                 std::to_string(flugzeug.Flaechen.Count() - 1) + ")");
     if (flaechen.empty()) return;
@@ -46,7 +48,8 @@ Extended Laenge(const std::string& option, const std::string& text, Extended kle
         throw EVelionFehler(option + ": \"" + text + Sprachwahl("\" ist keine Zahl", "\" is no number"));
     }
     if (!(wert >= kleinste) || !std::isfinite(wert))
-        throw EVelionFehler(option + ": " + text + Sprachwahl(" ist zu klein (mindestens ", " is too small (at least ") +
+        throw EVelionFehler(option + ": " + text + Sprachwahl(" ist zu klein (mindestens ",
+                                                              " is too small (at least ") +
                             RealToText(kleinste, 0, 3) + " m)");
     return wert;
 }

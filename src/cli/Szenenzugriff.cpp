@@ -19,7 +19,8 @@ void AusgabeordnerPruefen(const std::filesystem::path& ordner)
     const std::filesystem::path o = ordner.empty() ? std::filesystem::path(".") : ordner;
     std::error_code fehler;
     if (!std::filesystem::is_directory(o, fehler))
-        throw EVelionFehler(o.string() + Sprachwahl(": erwartet wird ein vorhandener Ordner", ": expected an existing folder"));
+        throw EVelionFehler(o.string() + Sprachwahl(": erwartet wird ein vorhandener Ordner",
+                                                    ": expected an existing folder"));
     if (::access(o.c_str(), W_OK | X_OK) != 0)
         throw EVelionFehler(o.string() + Sprachwahl(": erwartet wird ein beschreibbarer Ordner (keine Schreibrechte)",
                                                     ": expected a writable folder (no write permission)"));
@@ -38,7 +39,8 @@ void AusgabedateiPruefen(const std::filesystem::path& ausgabe, std::initializer_
     for (const std::filesystem::path& eingabe : eingaben)
         if (std::filesystem::equivalent(ausgabe, eingabe, fehler))
             throw EVelionFehler(ausgabe.string() +
-                                Sprachwahl(": die Ausgabe wäre eine Eingabedatei (", ": the output would be an input file (") +
+                                Sprachwahl(": die Ausgabe wäre eine Eingabedatei (",
+                                           ": the output would be an input file (") +
                                 eingabe.string() +
                                 Sprachwahl("); erwartet wird ein anderer Dateiname", "); expected another file name"));
     try {
