@@ -111,7 +111,8 @@ TBericht FlugzeugBericht(const TFLUGZEUG& f)
     b.Zahl("ZusaetzlicheMassen", Sprachwahl("zus. Massen", "Additional masses"), f.ZusaetzlicheMassen, "kg");
     b.Zahl("Anstellwinkel", Sprachwahl("Anstellwinkel", "Angle of attack"), f.Anstellwinkel, "°");
     b.Zahl("AuslegungsCa", Sprachwahl("Auslegungs CA", "Design CA"), f.AuslegungsCa);
-    b.Zahl("Stabilitaetsmass", Sprachwahl("Stabilitätsmaß", "Static margin"), f.Stabilitaetsmass, "% von lu");
+    b.Zahl("Stabilitaetsmass", Sprachwahl("Stabilitätsmaß", "Static margin"), f.Stabilitaetsmass,
+           Sprachwahl("% von lu", "% of lu"));
     b.Zahl("SchwerpunktX", Sprachwahl("Schwerpunktlage X", "Centre of gravity X"), f.SchwerpunktX, "m");
     b.Zahl("FlugGeschwindigkeit", Sprachwahl("Fluggeschwindigkeit", "Flight speed"), f.FlugGeschwindigkeit, "m/s");
     b.Zahl("Schiebewinkel", Sprachwahl("Schiebewinkel", "Sideslip angle"), f.Schiebewinkel, "°");
