@@ -1,11 +1,24 @@
-// German help captions, parser messages and value checks of velion-cli.
+// The call's language: help captions, parser messages, value checks and numbered texts of velion-cli.
 #include "cli/Aufrufsprache.h"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <filesystem>
+#include <string_view>
 #include <utility>
 
+#include "app/Sprachtexte.h"
+#include "results/Werteausgabe.h"
+
 namespace {
+
+/// The texts of the call's language; German until AufrufspracheWaehlen has read the arguments.
+TSprachtexte& Texte()
+{
+    static TSprachtexte texte;
+    return texte;
+}
 
 /// Matches `text` against `muster`, where each "*" stands for a part of at least one character
 /// (the shortest one, the last part takes the rest); the parts go to `teile`.
@@ -52,9 +65,36 @@ const std::pair<const char*, const char*> Uebersetzungen[] = {
 
 }  // namespace
 
+void AufrufspracheWaehlen(int argc, const char* const* argv)
+{
+    std::string sprache = "DEUTSCH";
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view a = argv[i];
+        if (a == "--sprache" && i + 1 < argc) sprache = argv[i + 1];
+        else if (a.starts_with("--sprache=")) sprache = a.substr(a.find('=') + 1);
+    }
+    std::transform(sprache.begin(), sprache.end(), sprache.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    TSprachtexte& texte = Texte();
+    texte.EingestellteSprache = sprache;
+    // A missing folder leaves the texts empty; the check of --sprache or the host reports it.
+    texte.SpracheLaden(Programmverzeichnis());
+}
+
+bool DeutscherAufruf() { return Texte().EingestellteSprache == "DEUTSCH"; }
+
+std::string Aufruftext(int nummer, const char* deutsch, std::initializer_list<std::string> woerter)
+{
+    const std::string text = Texte().Ausgabetext(nummer);
+    return Einsetzen(text.empty() ? deutsch : text, woerter);
+}
+
+std::string Sprachwahl(const char* deutsch, const char* englisch) { return DeutscherAufruf() ? deutsch : englisch; }
+
 std::string Aufruffehler(const CLI::Error& fehler)
 {
     const std::string text = fehler.what();
+    if (!DeutscherAufruf()) return text;
     std::vector<std::string> teile;
     for (const auto& [muster, deutsch] : Uebersetzungen) {
         if (!Passt(text, muster, teile)) continue;
@@ -69,42 +109,46 @@ std::string Aufruffehler(const CLI::Error& fehler)
     return text;
 }
 
-void DeutscheAufrufsprache(CLI::App& app)
+void AufrufspracheAnwenden(CLI::App& app)
 {
-    auto format = app.get_formatter();
-    const std::pair<const char*, const char*> beschriftungen[] = {
-        {"Usage", "Aufruf"},           {"OPTIONS", "OPTIONEN"}, {"SUBCOMMAND", "BEFEHL"},
-        {"SUBCOMMANDS", "BEFEHLE"},    {"Positionals", "Angaben"}, {"REQUIRED", "PFLICHT"},
-        {"TEXT", "TEXT"},              {"INT", "GANZZAHL"},     {"FLOAT", "ZAHL"},
-        {"Needs", "braucht"},          {"Excludes", "schließt aus"},
-    };
-    for (const auto& [englisch, deutsch] : beschriftungen) format->label(englisch, deutsch);
-    app.option_defaults()->group("Optionen");
-    app.set_help_flag("-h,--help", "diese Hilfe zeigen");
+    if (DeutscherAufruf()) {
+        auto format = app.get_formatter();
+        const std::pair<const char*, const char*> beschriftungen[] = {
+            {"Usage", "Aufruf"},        {"OPTIONS", "OPTIONEN"},    {"SUBCOMMAND", "BEFEHL"},
+            {"SUBCOMMANDS", "BEFEHLE"}, {"Positionals", "Angaben"}, {"REQUIRED", "PFLICHT"},
+            {"TEXT", "TEXT"},           {"INT", "GANZZAHL"},        {"FLOAT", "ZAHL"},
+            {"Needs", "braucht"},       {"Excludes", "schließt aus"},
+        };
+        for (const auto& [englisch, deutsch] : beschriftungen) format->label(englisch, deutsch);
+    }
+    app.option_defaults()->group(Sprachwahl("Optionen", "Options"));
+    app.set_help_flag("-h,--help", Sprachwahl("diese Hilfe zeigen", "show this help"));
     app.failure_message([](const CLI::App*, const CLI::Error& e) {
-        return "Fehler: " + Aufruffehler(e) + "\nHilfe: velion-cli --help oder velion-cli BEFEHL --help\n";
+        return Aufruftext(302, "Fehler: %1", {Aufruffehler(e)}) + '\n' +
+               Aufruftext(305, "Hilfe: velion-cli --help oder velion-cli BEFEHL --help") + '\n';
     });
 }
 
 void BefehleBenennen(CLI::App& app)
 {
     for (CLI::App* befehl : app.get_subcommands({})) {
-        befehl->group("Befehle");
-        befehl->set_help_flag("-h,--help", "diese Hilfe zeigen");
+        befehl->group(Sprachwahl("Befehle", "Commands"));
+        befehl->set_help_flag("-h,--help", Sprachwahl("diese Hilfe zeigen", "show this help"));
     }
 }
 
 CLI::Validator Ganzzahlbereich(long long von, long long bis)
 {
-    const std::string bereich = std::to_string(von) + " bis " + std::to_string(bis);
+    const std::string bereich = std::to_string(von) + Sprachwahl(" bis ", " to ") + std::to_string(bis);
     return CLI::Validator(
-        [von, bis, bereich](const std::string& text) -> std::string {
+        [von, bis](const std::string& text) -> std::string {
             long long wert = 0;
             const auto [ende, fehler] = std::from_chars(text.data(), text.data() + text.size(), wert);
             if (fehler == std::errc{} && ende == text.data() + text.size() && wert >= von && wert <= bis) return {};
-            return "\"" + text + "\" ist keine ganze Zahl von " + bereich;
+            return Aufruftext(306, "\"%1\" ist keine ganze Zahl von %2 bis %3",
+                              {text, std::to_string(von), std::to_string(bis)});
         },
-        "GANZZAHL " + bereich);
+        Sprachwahl("GANZZAHL ", "INT ") + bereich);
 }
 
 CLI::Validator VorhandenerOrdner()
@@ -113,9 +157,9 @@ CLI::Validator VorhandenerOrdner()
         [](const std::string& text) -> std::string {
             std::error_code fehler;
             if (std::filesystem::is_directory(text, fehler)) return {};
-            return "den Ordner \"" + text + "\" gibt es nicht";
+            return Aufruftext(307, "den Ordner \"%1\" gibt es nicht", {text});
         },
-        "ORDNER");
+        Sprachwahl("ORDNER", "FOLDER"));
 }
 
 CLI::Validator EinerVon(std::vector<std::string> woerter)
@@ -126,7 +170,7 @@ CLI::Validator EinerVon(std::vector<std::string> woerter)
         [woerter, liste](const std::string& text) -> std::string {
             for (const std::string& w : woerter)
                 if (text == w) return {};
-            return "\"" + text + "\" ist keines von " + liste;
+            return Aufruftext(308, "\"%1\" ist keines von %2", {text, liste});
         },
         liste);
 }

@@ -1,20 +1,37 @@
-// The option parser in German: help captions, the parser's error messages and the checks of option
-// values, so that a wrong call is answered in the language of the rest of the program.
+// The language of a call of velion-cli: taken from --sprache before the arguments are parsed, so that
+// the parser's messages, the help captions, the checks of option values and the command line's own
+// lines are all in the language of the rest of the program.
 #pragma once
 
 #include <CLI/CLI.hpp>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
-/// German captions for the help of `app` and every subcommand registered after this call, and
-/// German error messages for a wrong call.
-void DeutscheAufrufsprache(CLI::App& app);
+/// Takes the language of this call from its arguments (the value of --sprache in upper case,
+/// DEUTSCH without one) and loads its texts. Called once, before anything is registered.
+void AufrufspracheWaehlen(int argc, const char* const* argv);
 
-/// Gives the subcommands registered so far their German group caption.
+/// Whether this call is answered in German.
+bool DeutscherAufruf();
+
+/// Output text `nummer` of the call's language with %1, %2 ... replaced by `woerter`; `deutsch`,
+/// replaced alike, where the language folder holds no such text.
+std::string Aufruftext(int nummer, const char* deutsch, std::initializer_list<std::string> woerter = {});
+
+/// A text of the command line without a number: `deutsch` in a German call, `englisch` in any other.
+std::string Sprachwahl(const char* deutsch, const char* englisch);
+
+/// Captions for the help of `app` and every subcommand registered after this call, and the
+/// messages for a wrong call, in the call's language.
+void AufrufspracheAnwenden(CLI::App& app);
+
+/// Gives the subcommands registered so far their group caption.
 void BefehleBenennen(CLI::App& app);
 
-/// The parser's message for a wrong call, in German where its wording is known.
+/// The parser's message for a wrong call: German where its wording is known, the parser's own
+/// English in any other language.
 std::string Aufruffehler(const CLI::Error& fehler);
 
 /// A whole number from `von` to `bis`.

@@ -20,6 +20,7 @@
 #include "model/Eingabegrenzen.h"
 #include "model/T_FLUGZEUG.h"
 #include "model/T_Szene.h"
+#include "results/Ergebnisfelder.h"
 #include "results/Werteausgabe.h"
 
 namespace {
@@ -58,7 +59,8 @@ Extended& Zielwert(TFLUGZEUG& f, int ziel)
 
 void Zahl(TBericht& b, const char* name, Extended wert) { b.Zahl(name, name, wert); }
 
-/// Every field of the aircraft a design computation reads or writes.
+/// Every field of the aircraft a design computation reads or writes: its inputs and reference values
+/// here, its results from the table of result fields.
 void FlugzeugJson(const TFLUGZEUG& f, TBericht& b)
 {
     b.Text("Konstrukteur", "Konstrukteur", f.Konstrukteur);
@@ -77,47 +79,17 @@ void FlugzeugJson(const TFLUGZEUG& f, TBericht& b)
         {"FlaecheSeitlichGesamt", f.FlaecheSeitlichGesamt},
         {"Bezugstiefe", f.Bezugstiefe},
         {"Flaechenbelastung", f.Flaechenbelastung},
-        {"AuslegungsCa", f.AuslegungsCa},
-        {"CS", f.CS},
-        {"CWi", f.CWi},
-        {"CWv", f.CWv},
-        {"InterferenzWiderstand", f.InterferenzWiderstand},
-        {"RumpfWiderstand", f.RumpfWiderstand},
         {"RumpfQuerschnittflaeche", f.RumpfQuerschnittflaeche},
-        {"CW", f.CW},
-        {"Gleitzahl", f.Gleitzahl},
-        {"Steigzahl", f.Steigzahl},
-        {"Gleitwinkel", f.Gleitwinkel},
-        {"Sinkgeschwindigkeit", f.Sinkgeschwindigkeit},
-        {"FlugGeschwindigkeit", f.FlugGeschwindigkeit},
-        {"CmyNullpunkt", f.CmyNullpunkt},
-        {"CmzNullpunkt", f.CmzNullpunkt},
-        {"CmxNullpunkt", f.CmxNullpunkt},
-        {"Cmy", f.Cmy},
-        {"Cmz", f.Cmz},
-        {"Cmx", f.Cmx},
-        {"Auftriebsanstiegswinkel", f.Auftriebsanstiegswinkel},
-        {"SchwerpunktX", f.SchwerpunktX},
         {"AuftriebspunktY", f.AuftriebspunktY},
         {"WiderstandspunktY", f.WiderstandspunktY},
-        {"WiderstandspunktZ", f.WiderstandspunktZ},
         {"SeitenkraftpunktX", f.SeitenkraftpunktX},
         {"SeitenkraftpunktZ", f.SeitenkraftpunktZ},
-        {"Neutralpunkt", f.Neutralpunkt},
-        {"Stabilitaetsmass", f.Stabilitaetsmass},
-        {"Auftrieb", f.Auftrieb},
-        {"Widerstand", f.Widerstand},
-        {"Seitenkraft", f.Seitenkraft},
-        {"MomentYNullpunkt", f.MomentYNullpunkt},
-        {"MomentZNullpunkt", f.MomentZNullpunkt},
-        {"MomentXNullpunkt", f.MomentXNullpunkt},
-        {"MomentY", f.MomentY},
-        {"MomentZ", f.MomentZ},
-        {"MomentX", f.MomentX},
         {"Steigwinkel", f.Steigwinkel},
         {"Schubkraft", f.Schubkraft},
     };
     for (const auto& [name, wert] : werte) Zahl(b, name, wert);
+    for (const TFlugzeugergebnis& e : Flugzeugergebnisse())
+        if (e.Schluessel) Zahl(b, e.Schluessel, e.Wert(f));
     // Without the two extra runs of a design computation there is no robust value: null.
     const TRobusterNeutralpunkt& r = f.NeutralpunktRobust;
     const Extended fehlt = std::numeric_limits<Extended>::quiet_NaN();
@@ -143,18 +115,9 @@ void FlaecheJson(const TFLAECHE& fl, TBericht& b)
         {"Spannweite", fl.Spannweite},
         {"Streckung", fl.Streckung},
         {"Bezugstiefe", fl.Bezugstiefe},
-        {"CA", fl.CA},
-        {"CS", fl.CS},
-        {"Cwi", fl.Cwi},
-        {"CWi", fl.CWi},
-        {"CwiElliptisch", fl.CwiElliptisch},
-        {"CwiVerhaeltnis", fl.CwiVerhaeltnis},
-        {"CWv", fl.CWv},
-        {"CW", fl.CW},
-        {"Gleitzahl", fl.Gleitzahl},
-        {"Steigzahl", fl.Steigzahl},
     };
     for (const auto& [name, wert] : werte) Zahl(b, name, wert);
+    for (const TFlaechenergebnis& e : Flaechenergebnisse()) Zahl(b, e.Schluessel, e.Wert(fl));
     b.Vektor("Kraft", "Kraft", fl.Kraft);
     for (int j = 0; j < fl.Ergebnisraster.RowCount(); ++j)
         StreifenBericht(fl, j, b.Eintrag("Streifen", "Streifen " + std::to_string(j)));
@@ -233,19 +196,24 @@ int Ausfuehren(const TDesignArgumente& a)
         SeitenDrucken(f, host, std::cout);
     }
     if (!erfolg) {
-        if (ergebnis.Ausgang == TAuslegungsausgang::Gestoppt) std::cerr << "Auslegungsberechnung gestoppt.\n";
-        if (!ergebnis.NichtEndlich.empty()) std::cerr << "Erster Wert ohne endliche Zahl: " << ergebnis.NichtEndlich << '\n';
+        if (ergebnis.Ausgang == TAuslegungsausgang::Gestoppt)
+            std::cerr << Aufruftext(315, "Auslegungsberechnung gestoppt.") << '\n';
+        if (!ergebnis.NichtEndlich.empty())
+            std::cerr << Aufruftext(316, "Erster Wert ohne endliche Zahl: %1", {ergebnis.NichtEndlich}) << '\n';
         return 1;
     }
     for (const std::string& zeile : NeutralpunktWarnung(f, host, '.')) std::cerr << zeile << '\n';
     if (!ergebnis.ZielErreicht)
-        std::cerr << "Hinweis: Ziel nach " << ergebnis.Iterationsschritt
-                  << " Iterationsschritten nicht auf 1e-6 erreicht; Ergebnis des letzten Laufs.\n";
+        std::cerr << Aufruftext(317,
+                                "Hinweis: Ziel nach %1 Iterationsschritten nicht auf 1e-6 erreicht; Ergebnis des letzten Laufs.",
+                                {std::to_string(ergebnis.Iterationsschritt)})
+                  << '\n';
     if (!a.rechnen.Still) {
-        if (!ergebnisdatei.empty()) std::cerr << "Ergebnisdatei: " << ergebnisdatei.string() << '\n';
-        if (!ergebnis.Transferdatei.empty()) std::cerr << "Transferdatei: " << ergebnis.Transferdatei.string() << '\n';
+        if (!ergebnisdatei.empty()) std::cerr << Aufruftext(318, "Ergebnisdatei: %1", {ergebnisdatei.string()}) << '\n';
+        if (!ergebnis.Transferdatei.empty())
+            std::cerr << Aufruftext(319, "Transferdatei: %1", {ergebnis.Transferdatei.string()}) << '\n';
     }
-    for (const std::string& fehler : schreibfehler) std::cerr << "Fehler: " << fehler << '\n';
+    for (const std::string& fehler : schreibfehler) std::cerr << Aufruftext(302, "Fehler: %1", {fehler}) << '\n';
     return schreibfehler.empty() ? 0 : 2;
 }
 
@@ -254,15 +222,21 @@ int Ausfuehren(const TDesignArgumente& a)
 void RegistriereDesign(CLI::App& app, TLauf& lauf)
 {
     static TDesignArgumente a;
-    CLI::App* befehl = app.add_subcommand("design", "Auslegungsberechnung für den stationären Flug");
-    befehl->add_option("SZENE", a.datei, "Szenendatei (.vel)")->required();
+    CLI::App* befehl = app.add_subcommand("design", Sprachwahl("Auslegungsberechnung für den stationären Flug",
+                                                               "Design computation for steady flight"));
+    befehl->add_option("SZENE", a.datei, Sprachwahl("Szenendatei (.vel)", "scene file (.vel)"))->required();
     befehl->add_option("--ziel", a.ziel,
-                       "Auslegungsziel (statt dem der Szene): 1 Anstellwinkel, 2 Auslegungs-CA, 3 Stabilitätsmaß, "
-                       "4 Schwerpunktlage, 5 Fluggeschwindigkeit")
+                       Sprachwahl("Auslegungsziel (statt dem der Szene): 1 Anstellwinkel, 2 Auslegungs-CA, "
+                                  "3 Stabilitätsmaß, 4 Schwerpunktlage, 5 Fluggeschwindigkeit",
+                                  "design target (instead of the scene's): 1 angle of attack, 2 design CA, "
+                                  "3 static margin, 4 centre of gravity, 5 flight speed"))
         ->check(Ganzzahlbereich(1, 5));
-    befehl->add_option("--wert", a.wert, "Wert des Auslegungsziels (statt dem der Szene)");
-    befehl->add_option("--out", a.ausgabe, "Ergebnisdatei (.VelOut) schreiben");
-    befehl->add_option("--transfer", a.transfer, "Ordner, in den transfer.txt geschrieben wird")
+    befehl->add_option("--wert", a.wert, Sprachwahl("Wert des Auslegungsziels (statt dem der Szene)",
+                                                    "value of the design target (instead of the scene's)"));
+    befehl->add_option("--out", a.ausgabe, Sprachwahl("Ergebnisdatei (.VelOut) schreiben",
+                                                      "write the result file (.VelOut)"));
+    befehl->add_option("--transfer", a.transfer, Sprachwahl("Ordner, in den transfer.txt geschrieben wird",
+                                                            "folder that transfer.txt is written into"))
         ->check(VorhandenerOrdner());
     RechenoptionenHinzufuegen(*befehl, a.rechnen);
     befehl->callback([&lauf] { lauf = [] { return Ausfuehren(a); }; });

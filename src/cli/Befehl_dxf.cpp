@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/Aufrufsprache.h"
 #include "cli/Befehle.h"
 #include "cli/Exportauswahl.h"
 #include "cli/KonsolenHost.h"
@@ -25,20 +26,26 @@ void RegistriereDxf(CLI::App& app, TLauf& lauf)
     static std::vector<std::string> ebenen;
     static bool still = false;
     static std::string sprache;
-    CLI::App* befehl = app.add_subcommand("dxf", "Bauzeichnung der Flächen als DXF-Datei");
-    befehl->add_option("SZENE", ein, "Szenendatei (.vel)")->required();
-    befehl->add_option("ZIEL", aus, "DXF-Datei")->required();
+    CLI::App* befehl = app.add_subcommand("dxf", Sprachwahl("Bauzeichnung der Flächen als DXF-Datei",
+                                                            "construction drawing of the surfaces as a DXF file"));
+    befehl->add_option("SZENE", ein, Sprachwahl("Szenendatei (.vel)", "scene file (.vel)"))->required();
+    befehl->add_option("ZIEL", aus, Sprachwahl("DXF-Datei", "DXF file"))->required();
     ExportauswahlHinzufuegen(*befehl, auswahl);
-    befehl->add_option("--aufloesung", optionen.Exportaufloesung, "Profilkoordinaten je Seite (mindestens 10)")
+    befehl->add_option("--aufloesung", optionen.Exportaufloesung, Sprachwahl("Profilkoordinaten je Seite (mindestens 10)",
+                                                                             "airfoil coordinates per side (at least 10)"))
         ->capture_default_str();
-    befehl->add_option("--schrifthoehe", schrifthoehe, "Schrifthöhe [m]")->capture_default_str();
-    befehl->add_option("--rippenabstand", rippenabstand, "größter Rippenabstand der Strakprofile [m]")
+    befehl->add_option("--schrifthoehe", schrifthoehe, Sprachwahl("Schrifthöhe [m]",
+                                                                  "text height [m]"))->capture_default_str();
+    befehl->add_option("--rippenabstand", rippenabstand, Sprachwahl("größter Rippenabstand der Strakprofile [m]",
+                                                                    "largest rib spacing of the blended airfoils [m]"))
         ->capture_default_str();
-    befehl->add_flag("--ohne-strak", ohneStrak, "keine Strakprofile zwischen den Segmentenden");
-    befehl->add_option("--ebenen", ebenen, "nur diese Layer zeichnen, durch Komma getrennt (Vorgabe: alle)")
+    befehl->add_flag("--ohne-strak", ohneStrak, Sprachwahl("keine Strakprofile zwischen den Segmentenden",
+                                                           "no blended airfoils between the segment ends"));
+    befehl->add_option("--ebenen", ebenen, Sprachwahl("nur diese Layer zeichnen, durch Komma getrennt (Vorgabe: alle)",
+                                                      "draw only these layers, separated by commas (default: all)"))
         ->delimiter(',')
         ->check(CLI::IsMember(DxfEbenenNamen()));
-    befehl->add_flag("--quiet", still, "kein Fortschritt auf stderr");
+    befehl->add_flag("--quiet", still, Sprachwahl("kein Fortschritt auf stderr", "no progress on stderr"));
     SpracheOptionHinzufuegen(*befehl, sprache);
     befehl->callback([&lauf] {
         lauf = [] {

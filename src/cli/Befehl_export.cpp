@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "cli/Aufrufsprache.h"
+#include "cli/Befehl_polarausgabe.h"
 #include "cli/Befehle.h"
 #include "cli/KonsolenHost.h"
 #include "cli/Rechenbefehl.h"
@@ -39,8 +41,12 @@ bool Auslegen(TSZENE& szene, const TSchalter& schalter, THost& host, const TExpo
     const TSigintStopp sigint(host.Flags.Stoppanforderung);
     const TAuslegungsergebnis e = Auslegungsberechnung(szene, schalter, host, optionen);
     if (e.Ausgang == TAuslegungsausgang::Erfolg) return true;
-    std::cerr << (e.Ausgang == TAuslegungsausgang::Gestoppt ? "Auslegungsberechnung gestoppt" : "Auslegungsberechnung fehlgeschlagen")
-              << "; nichts exportiert.\n";
+    std::cerr << (e.Ausgang == TAuslegungsausgang::Gestoppt
+                      ? Sprachwahl("Auslegungsberechnung gestoppt; nichts exportiert.",
+                                   "Design computation stopped; nothing exported.")
+                      : Sprachwahl("Auslegungsberechnung fehlgeschlagen; nichts exportiert.",
+                                   "Design computation failed; nothing exported."))
+              << '\n';
     return false;
 }
 
@@ -60,13 +66,8 @@ int Ausfuehren(const TExportArgumente& a)
         TPolarliste liste;
         for (const std::string& datei : a.dateien) {
             const auto lesung = PolarenDazuladen(liste, datei);
-            if (!lesung) {
-                std::cerr << "Fehler: " << datei << ": erwartet wird eine Polardatei (.velpol) oder eine alte Polartabelle (.csv)\n";
-                return 2;
-            }
-            if (!lesung->Vollstaendig()) {
-                std::cerr << "Fehler: " << datei << ", Zeile " << lesung->Fehlerzeile << ": \"" << lesung->Fehlerinhalt
-                          << "\": erwartet wird eine Zahl\n";
+            if (!lesung || !lesung->Vollstaendig()) {
+                std::cerr << Aufruftext(302, "Fehler: %1", {Polarlesefehler(datei, lesung)}) << '\n';
                 return 2;
             }
         }
@@ -92,13 +93,17 @@ int Ausfuehren(const TExportArgumente& a)
 
 void Wahlen(CLI::App& befehl, TExportArgumente& a)
 {
-    befehl.add_option("--dezimal", a.dezimal, "Dezimalseparator: punkt (Vorgabe) oder komma")
+    befehl.add_option("--dezimal", a.dezimal, Sprachwahl("Dezimalseparator: punkt (Vorgabe) oder komma",
+                                                         "decimal separator: punkt (default) or komma"))
         ->check(CLI::IsMember({"punkt", "komma"}));
-    befehl.add_option("--zellen", a.zellen, "Zellenseparator: semikolon (Vorgabe) oder komma")
+    befehl.add_option("--zellen", a.zellen, Sprachwahl("Zellenseparator: semikolon (Vorgabe) oder komma",
+                                                       "cell separator: semikolon (default) or komma"))
         ->check(CLI::IsMember({"semikolon", "komma"}));
-    befehl.add_option("--endung", a.endung, "Dateiendung für --out ohne Endung: csv (Vorgabe) oder txt")
+    befehl.add_option("--endung", a.endung, Sprachwahl("Dateiendung für --out ohne Endung: csv (Vorgabe) oder txt",
+                                                       "extension for --out without one: csv (default) or txt"))
         ->check(CLI::IsMember({"csv", "txt"}));
-    befehl.add_option("--out", a.ausgabe, "Exportdatei (ohne: Ausgabe auf stdout)");
+    befehl.add_option("--out", a.ausgabe, Sprachwahl("Exportdatei (ohne: Ausgabe auf stdout)",
+                                                     "export file (without: output on stdout)"));
 }
 
 }  // namespace
@@ -106,18 +111,23 @@ void Wahlen(CLI::App& befehl, TExportArgumente& a)
 void RegistriereExport(CLI::App& app, TLauf& lauf)
 {
     static TExportArgumente a;
-    CLI::App* befehl = app.add_subcommand("export", "Formatierte Exporte für Tabellenkalkulationen");
+    CLI::App* befehl = app.add_subcommand("export", Sprachwahl("Formatierte Exporte für Tabellenkalkulationen",
+                                                               "formatted exports for spreadsheets"));
     befehl->require_subcommand(1);
     const struct {
         const char* name;
-        const char* beschreibung;
-        const char* eingabe;
+        std::string beschreibung;
+        std::string eingabe;
         TExportart art;
     } arten[] = {
-        {"geometrie", "Formatierter Geometrie-Export", "Szenendatei (.vel)", TExportart::Geometrie},
-        {"werte", "Formatierter Export, Berechnete Werte (nach der Auslegungsberechnung)", "Szenendatei (.vel)",
-         TExportart::Werte},
-        {"polaren", "Formatierter Export, Gesamtpolaren", "Polardateien (.velpol, alte .csv)", TExportart::Polaren},
+        {"geometrie", Sprachwahl("Formatierter Geometrie-Export", "formatted geometry export"),
+         Sprachwahl("Szenendatei (.vel)", "scene file (.vel)"), TExportart::Geometrie},
+        {"werte",
+         Sprachwahl("Formatierter Export, Berechnete Werte (nach der Auslegungsberechnung)",
+                    "formatted export, computed values (after the design computation)"),
+         Sprachwahl("Szenendatei (.vel)", "scene file (.vel)"), TExportart::Werte},
+        {"polaren", Sprachwahl("Formatierter Export, Gesamtpolaren", "formatted export, total polars"),
+         Sprachwahl("Polardateien (.velpol, alte .csv)", "polar files (.velpol, old .csv)"), TExportart::Polaren},
     };
     for (const auto& art : arten) {
         CLI::App* unter = befehl->add_subcommand(art.name, art.beschreibung);
@@ -125,11 +135,14 @@ void RegistriereExport(CLI::App& app, TLauf& lauf)
         if (art.art != TExportart::Polaren) eingabe->expected(1);
         Wahlen(*unter, a);
         if (art.art == TExportart::Werte) {
-            unter->add_option("--threads", a.rechnen.Threads, "Zahl der Rechenthreads, 0 = einer je Prozessor (Vorgabe)")
+            unter->add_option("--threads", a.rechnen.Threads, Sprachwahl("Zahl der Rechenthreads, 0 = einer je Prozessor (Vorgabe)",
+                                                                         "number of computing threads, 0 = one per processor (default)"))
                 ->check(CLI::NonNegativeNumber);
-            unter->add_flag("--no-multithread", a.rechnen.KeinMultithread, "seriell aufbauen und direkt lösen");
+            unter->add_flag("--no-multithread", a.rechnen.KeinMultithread, Sprachwahl("seriell aufbauen und direkt lösen",
+                                                                                      "build serially and solve directly"));
         }
-        unter->add_flag("--quiet", a.rechnen.Still, "keine Meldungen auf stderr außer Fehlern");
+        unter->add_flag("--quiet", a.rechnen.Still, Sprachwahl("keine Meldungen auf stderr außer Fehlern",
+                                                               "no messages on stderr except errors"));
         SpracheOptionHinzufuegen(*unter, a.rechnen.Sprache);
         const TExportart gewaehlt = art.art;
         unter->callback([&lauf, gewaehlt] {

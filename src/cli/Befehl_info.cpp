@@ -4,6 +4,7 @@
 #include <iostream>
 #include <string>
 
+#include "cli/Aufrufsprache.h"
 #include "cli/Befehle.h"
 #include "cli/Bericht.h"
 #include "cli/Gitterdatei.h"
@@ -50,24 +51,24 @@ std::string ZielName(int nummer)
 
 void ProfilBericht(const TProfil& p, TBericht& b)
 {
-    b.Text("Profildatei", "Profildatei", p.Dateiname);
-    b.Ganzzahl("Profilpunkte", "Profilpunkte", p.Anzahl());
+    b.Text("Profildatei", Sprachwahl("Profildatei", "Airfoil file"), p.Dateiname);
+    b.Ganzzahl("Profilpunkte", Sprachwahl("Profilpunkte", "Airfoil points"), p.Anzahl());
 }
 
 void SegmentBericht(const TSEGMENT& s, TBericht& b)
 {
-    b.Zahl("Segmentbreite", "Segmentbreite", s.Segmentbreite, "m");
-    b.Zahl("Profiltiefe", "Profiltiefe", s.Profiltiefe, "m");
-    b.Zahl("Verwindungswinkel", "Verwindungswinkel", s.Verwindungswinkel, "°");
-    b.Zahl("VFormWinkel", "V-Form-Winkel", s.VFormWinkel, "°");
-    b.Zahl("Pfeilwinkel", "Pfeilwinkel (Vorderkante)", s.Pfeilwinkel, "°");
+    b.Zahl("Segmentbreite", Sprachwahl("Segmentbreite", "Segment width"), s.Segmentbreite, "m");
+    b.Zahl("Profiltiefe", Sprachwahl("Profiltiefe", "Chord"), s.Profiltiefe, "m");
+    b.Zahl("Verwindungswinkel", Sprachwahl("Verwindungswinkel", "Twist angle"), s.Verwindungswinkel, "°");
+    b.Zahl("VFormWinkel", Sprachwahl("V-Form-Winkel", "Dihedral angle"), s.VFormWinkel, "°");
+    b.Zahl("Pfeilwinkel", Sprachwahl("Pfeilwinkel (Vorderkante)", "Sweep angle (leading edge)"), s.Pfeilwinkel, "°");
     b.Ganzzahl("AnzahlPanelsY", "Panels Y", s.AnzahlPanelsY);
-    b.Text("VerteilungY", "Verteilung Y", VerteilungName(s.VerteilungY));
-    b.Zahl("KlappentiefeLinks", "Klappentiefe links", s.KlappentiefeLinks, "%");
-    b.Zahl("KlappentiefeRechts", "Klappentiefe rechts", s.KlappentiefeRechts, "%");
-    b.Zahl("Klappenausschlag", "Klappenausschlag", s.Klappenausschlag, "°");
-    b.Ganzzahl("Klappengruppe", "Klappengruppe", s.Klappengruppe);
-    b.Wahrheitswert("Klappeninverse", "Klappe invers", s.Klappeninverse);
+    b.Text("VerteilungY", Sprachwahl("Verteilung Y", "Distribution Y"), VerteilungName(s.VerteilungY));
+    b.Zahl("KlappentiefeLinks", Sprachwahl("Klappentiefe links", "Flap chord left"), s.KlappentiefeLinks, "%");
+    b.Zahl("KlappentiefeRechts", Sprachwahl("Klappentiefe rechts", "Flap chord right"), s.KlappentiefeRechts, "%");
+    b.Zahl("Klappenausschlag", Sprachwahl("Klappenausschlag", "Flap deflection"), s.Klappenausschlag, "°");
+    b.Ganzzahl("Klappengruppe", Sprachwahl("Klappengruppe", "Flap group"), s.Klappengruppe);
+    b.Wahrheitswert("Klappeninverse", Sprachwahl("Klappe invers", "Flap inverse"), s.Klappeninverse);
     ProfilBericht(*s.Segmentprofil, b);
 }
 
@@ -75,27 +76,28 @@ void FlaecheBericht(const TFLAECHE& f, TBericht& b)
 {
     int panelsY = 0;
     for (const auto& s : f.Segmente) panelsY += s->AnzahlPanelsY;
-    b.Text("Art", "Art", ArtName(f.Art));
-    b.Text("Bezeichnung", "Bezeichnung", f.Bezeichnung);
+    b.Text("Art", Sprachwahl("Art", "Kind"), ArtName(f.Art));
+    b.Text("Bezeichnung", Sprachwahl("Bezeichnung", "Name"), f.Bezeichnung);
     b.Vektor("Position", "Position X,Y,Z", f.Position, "m");
-    b.Zahl("Einstellwinkel", "Einstellwinkel", f.Einstellwinkel, "°");
-    b.Zahl("Profiltiefe", "Profiltiefe Wurzel", f.Profiltiefe, "m");
-    b.Zahl("Verwindungswinkel", "Verwindungswinkel Wurzel", f.Verwindungswinkel, "°");
-    b.Zahl("Masse", "Masse", f.Masse, "kg");
-    b.Ganzzahl("AnzahlSegmente", "Segmente", f.Segmente.Count());
+    b.Zahl("Einstellwinkel", Sprachwahl("Einstellwinkel", "Incidence"), f.Einstellwinkel, "°");
+    b.Zahl("Profiltiefe", Sprachwahl("Profiltiefe Wurzel", "Root chord"), f.Profiltiefe, "m");
+    b.Zahl("Verwindungswinkel", Sprachwahl("Verwindungswinkel Wurzel", "Root twist angle"), f.Verwindungswinkel, "°");
+    b.Zahl("Masse", Sprachwahl("Masse", "Mass"), f.Masse, "kg");
+    b.Ganzzahl("AnzahlSegmente", Sprachwahl("Segmente", "Segments"), f.Segmente.Count());
     b.Ganzzahl("AnzahlPanelsX", "Panels X", f.AnzahlPanelsX);
-    b.Text("VerteilungX", "Verteilung X", VerteilungName(f.VerteilungX));
-    b.Ganzzahl("AnzahlPanelsY", "Panels Y (alle Segmente)", panelsY);
-    b.Zahl("FlaecheHorizontal", "Fläche horizontal", f.FlaecheHorizontal, "m²");
-    b.Zahl("FlaecheSeitlich", "Fläche seitlich", f.FlaecheSeitlich, "m²");
-    b.Zahl("FlaecheWahr", "Fläche wahr", f.FlaecheWahr, "m²");
-    b.Zahl("Bezugstiefe", "Bezugsflügeltiefe", f.Bezugstiefe, "m");
-    b.Zahl("Spannweite", "Spannweite", f.Spannweite, "m");
-    b.Zahl("Streckung", "Streckung", f.Streckung);
+    b.Text("VerteilungX", Sprachwahl("Verteilung X", "Distribution X"), VerteilungName(f.VerteilungX));
+    b.Ganzzahl("AnzahlPanelsY", Sprachwahl("Panels Y (alle Segmente)", "Panels Y (all segments)"), panelsY);
+    b.Zahl("FlaecheHorizontal", Sprachwahl("Fläche horizontal", "Area horizontal"), f.FlaecheHorizontal, "m²");
+    b.Zahl("FlaecheSeitlich", Sprachwahl("Fläche seitlich", "Area side"), f.FlaecheSeitlich, "m²");
+    b.Zahl("FlaecheWahr", Sprachwahl("Fläche wahr", "True area"), f.FlaecheWahr, "m²");
+    b.Zahl("Bezugstiefe", Sprachwahl("Bezugsflügeltiefe", "Reference chord"), f.Bezugstiefe, "m");
+    b.Zahl("Spannweite", Sprachwahl("Spannweite", "Span"), f.Spannweite, "m");
+    b.Zahl("Streckung", Sprachwahl("Streckung", "Aspect ratio"), f.Streckung);
     int spalten = 0;
     for (int r = 0; r < f.Panelraster.RowCount(); ++r) spalten = std::max(spalten, f.Panelraster.Count(r));
-    b.Ganzzahl("PanelrasterStreifen", "Panelraster Streifen", f.Panelraster.RowCount());
-    b.Ganzzahl("PanelrasterSpalten", "Panelraster Spalten", spalten);
+    b.Ganzzahl("PanelrasterStreifen", Sprachwahl("Panelraster Streifen",
+                                                 "Panel grid strips"), f.Panelraster.RowCount());
+    b.Ganzzahl("PanelrasterSpalten", Sprachwahl("Panelraster Spalten", "Panel grid columns"), spalten);
     b.Ganzzahl("AnzahlPanels", "Panels", AnzahlPanels(f));
     ProfilBericht(*f.Wurzelprofil, b);
     for (int j = 0; j < f.Segmente.Count(); ++j) SegmentBericht(*f.Segmente.Get(j), b.Eintrag("Segmente", "Segment " + std::to_string(j)));
@@ -104,33 +106,39 @@ void FlaecheBericht(const TFLAECHE& f, TBericht& b)
 TBericht FlugzeugBericht(const TFLUGZEUG& f)
 {
     TBericht b;
-    b.Text("Bezeichnung", "Bezeichnung Flugzeug", f.Bezeichnung);
-    b.Text("Konstrukteur", "Name Konstrukteur", f.Konstrukteur);
-    b.Zahl("ZusaetzlicheMassen", "zus. Massen", f.ZusaetzlicheMassen, "kg");
-    b.Zahl("Anstellwinkel", "Anstellwinkel", f.Anstellwinkel, "°");
-    b.Zahl("AuslegungsCa", "Auslegungs CA", f.AuslegungsCa);
-    b.Zahl("Stabilitaetsmass", "Stabilitätsmaß", f.Stabilitaetsmass, "% von lu");
-    b.Zahl("SchwerpunktX", "Schwerpunktlage X", f.SchwerpunktX, "m");
-    b.Zahl("FlugGeschwindigkeit", "Fluggeschwindigkeit", f.FlugGeschwindigkeit, "m/s");
-    b.Zahl("Schiebewinkel", "Schiebewinkel", f.Schiebewinkel, "°");
-    b.Zahl("Flughoehe", "Flughöhe", f.Flughoehe, "m");
-    b.Zahl("Luftdichte", "Luftdichte", f.Luftdichte, "kg/m³");
-    b.Ganzzahl("Auslegungsnummer", "Auslegungsnummer", f.Auslegungsnummer);
-    b.Text("Auslegungsziel", "Auslegungsziel", ZielName(f.Auslegungsnummer));
-    b.Ganzzahl("MaxIteration", "Max. Iteration", f.MaxIteration);
-    b.Ganzzahl("AnzahlNachlaufelemente", "Nachlaufelemente", f.AnzahlNachlaufelemente);
-    b.Zahl("LaengeNachlaufelemente", "Gesamtlänge Nachlauf", f.LaengeNachlaufelemente, "m");
-    b.Zahl("InterferenzWiderstand", "cw Interferenz", f.InterferenzWiderstand);
-    b.Zahl("RumpfWiderstand", "cw Rumpf", f.RumpfWiderstand);
-    b.Zahl("RumpfQuerschnittflaeche", "Rumpfquerschnitt", f.RumpfQuerschnittflaeche, "m²");
-    b.Zahl("FlaecheHorizontalGesamt", "Fläche horizontal gesamt", f.FlaecheHorizontalGesamt, "m²");
-    b.Zahl("FlaecheSeitlichGesamt", "Fläche seitlich gesamt", f.FlaecheSeitlichGesamt, "m²");
-    b.Zahl("FlaecheWahrGesamt", "Fläche wahr gesamt", f.FlaecheWahrGesamt, "m²");
-    b.Zahl("Bezugstiefe", "Bezugsflügeltiefe lu", f.Bezugstiefe, "m");
-    b.Zahl("Gesamtmasse", "Gesamtmasse", f.Gesamtmasse, "kg");
-    b.Ganzzahl("AnzahlPanels", "Panels gesamt", AnzahlPanels(f));
-    b.Ganzzahl("AnzahlFlaechen", "Flächen", f.Flaechen.Count());
-    for (int i = 0; i < f.Flaechen.Count(); ++i) FlaecheBericht(*f.Flaechen.Get(i), b.Eintrag("Flaechen", "Fläche " + std::to_string(i)));
+    b.Text("Bezeichnung", Sprachwahl("Bezeichnung Flugzeug", "Aircraft name"), f.Bezeichnung);
+    b.Text("Konstrukteur", Sprachwahl("Name Konstrukteur", "Designer"), f.Konstrukteur);
+    b.Zahl("ZusaetzlicheMassen", Sprachwahl("zus. Massen", "Additional masses"), f.ZusaetzlicheMassen, "kg");
+    b.Zahl("Anstellwinkel", Sprachwahl("Anstellwinkel", "Angle of attack"), f.Anstellwinkel, "°");
+    b.Zahl("AuslegungsCa", Sprachwahl("Auslegungs CA", "Design CA"), f.AuslegungsCa);
+    b.Zahl("Stabilitaetsmass", Sprachwahl("Stabilitätsmaß", "Static margin"), f.Stabilitaetsmass,
+           Sprachwahl("% von lu", "% of lu"));
+    b.Zahl("SchwerpunktX", Sprachwahl("Schwerpunktlage X", "Centre of gravity X"), f.SchwerpunktX, "m");
+    b.Zahl("FlugGeschwindigkeit", Sprachwahl("Fluggeschwindigkeit", "Flight speed"), f.FlugGeschwindigkeit, "m/s");
+    b.Zahl("Schiebewinkel", Sprachwahl("Schiebewinkel", "Sideslip angle"), f.Schiebewinkel, "°");
+    b.Zahl("Flughoehe", Sprachwahl("Flughöhe", "Altitude"), f.Flughoehe, "m");
+    b.Zahl("Luftdichte", Sprachwahl("Luftdichte", "Air density"), f.Luftdichte, "kg/m³");
+    b.Ganzzahl("Auslegungsnummer", Sprachwahl("Auslegungsnummer", "Design target number"), f.Auslegungsnummer);
+    b.Text("Auslegungsziel", Sprachwahl("Auslegungsziel", "Design target"), ZielName(f.Auslegungsnummer));
+    b.Ganzzahl("MaxIteration", Sprachwahl("Max. Iteration", "Max. iterations"), f.MaxIteration);
+    b.Ganzzahl("AnzahlNachlaufelemente", Sprachwahl("Nachlaufelemente", "Wake elements"), f.AnzahlNachlaufelemente);
+    b.Zahl("LaengeNachlaufelemente", Sprachwahl("Gesamtlänge Nachlauf",
+                                                "Total wake length"), f.LaengeNachlaufelemente, "m");
+    b.Zahl("InterferenzWiderstand", Sprachwahl("cw Interferenz", "cw interference"), f.InterferenzWiderstand);
+    b.Zahl("RumpfWiderstand", Sprachwahl("cw Rumpf", "cw fuselage"), f.RumpfWiderstand);
+    b.Zahl("RumpfQuerschnittflaeche", Sprachwahl("Rumpfquerschnitt",
+                                                 "Fuselage cross-section"), f.RumpfQuerschnittflaeche, "m²");
+    b.Zahl("FlaecheHorizontalGesamt", Sprachwahl("Fläche horizontal gesamt",
+                                                 "Total area horizontal"), f.FlaecheHorizontalGesamt, "m²");
+    b.Zahl("FlaecheSeitlichGesamt", Sprachwahl("Fläche seitlich gesamt",
+                                               "Total area side"), f.FlaecheSeitlichGesamt, "m²");
+    b.Zahl("FlaecheWahrGesamt", Sprachwahl("Fläche wahr gesamt", "Total true area"), f.FlaecheWahrGesamt, "m²");
+    b.Zahl("Bezugstiefe", Sprachwahl("Bezugsflügeltiefe lu", "Reference chord lu"), f.Bezugstiefe, "m");
+    b.Zahl("Gesamtmasse", Sprachwahl("Gesamtmasse", "Total mass"), f.Gesamtmasse, "kg");
+    b.Ganzzahl("AnzahlPanels", Sprachwahl("Panels gesamt", "Panels in all"), AnzahlPanels(f));
+    b.Ganzzahl("AnzahlFlaechen", Sprachwahl("Flächen", "Surfaces"), f.Flaechen.Count());
+    for (int i = 0; i < f.Flaechen.Count(); ++i)
+        FlaecheBericht(*f.Flaechen.Get(i), b.Eintrag("Flaechen", Sprachwahl("Fläche ", "Surface ") + std::to_string(i)));
     return b;
 }
 
@@ -141,13 +149,17 @@ void RegistriereInfo(CLI::App& app, TLauf& lauf)
     static std::string datei;
     static std::string gitter;
     static bool json = false;
-    CLI::App* befehl = app.add_subcommand("info", "Flugzeug einer Szene zeigen: Flächen, Segmente, Profile, Bezugswerte");
-    befehl->add_option("SZENE", datei, "Szenendatei (.vel)")->required();
-    befehl->add_flag("--json", json, "ein JSON-Objekt auf stdout");
-    befehl->add_option("--lattice", gitter, "jedes Panel des Gitters als Zeile in diese CSV-Datei schreiben");
+    static std::string sprache;
+    CLI::App* befehl = app.add_subcommand("info", Sprachwahl("Flugzeug einer Szene zeigen: Flächen, Segmente, Profile, Bezugswerte",
+                                                             "show the aircraft of a scene: surfaces, segments, airfoils, reference values"));
+    befehl->add_option("SZENE", datei, Sprachwahl("Szenendatei (.vel)", "scene file (.vel)"))->required();
+    befehl->add_flag("--json", json, Sprachwahl("ein JSON-Objekt auf stdout", "one JSON object on stdout"));
+    befehl->add_option("--lattice", gitter, Sprachwahl("jedes Panel des Gitters als Zeile in diese CSV-Datei schreiben",
+                                                       "write every panel of the lattice as a line into this CSV file"));
+    SpracheOptionHinzufuegen(*befehl, sprache);
     befehl->callback([&lauf] {
         lauf = [] {
-            TKonsolenHost host(true);
+            TKonsolenHost host(true, sprache);
             if (!gitter.empty()) AusgabedateiPruefen(gitter, {datei});
             const TGeladeneSzene g = LadeSzene(datei, host);
             TFLUGZEUG& flugzeug = *g.Szene->Flugzeug;

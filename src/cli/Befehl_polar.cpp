@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/Aufrufsprache.h"
 #include "cli/Befehl_polarausgabe.h"
 #include "cli/Befehle.h"
 #include "cli/Bericht.h"
@@ -39,8 +40,9 @@ struct TPolarArgumente {
 void SchrittMelden(int& schritt, int maximum)
 {
     ++schritt;
-    std::cerr << (TKonsolenHost::StderrIstTerminal() ? "\r\033[K" : "") << "Gesamtpolare: Schritt " << schritt << " von "
-              << maximum + 1 << '\n'
+    std::cerr << (TKonsolenHost::StderrIstTerminal() ? "\r\033[K" : "")
+              << Aufruftext(321, "Gesamtpolare: Schritt %1 von %2", {std::to_string(schritt), std::to_string(maximum + 1)})
+              << '\n'
               << std::flush;
 }
 
@@ -55,15 +57,20 @@ std::vector<std::string> Teile(const std::string& text, std::size_t anzahl, cons
             teile.back() += c;
     }
     if (teile.size() != anzahl)
-        throw EVelionFehler(option + " \"" + text + "\": erwartet wird " +
-                            (anzahl == 3 ? "NUMMER:START:ENDE" : std::string("START:ENDE")) + " (Winkel in Grad)");
+        throw EVelionFehler(option + " \"" + text + "\": " +
+                            (anzahl == 3 ? Sprachwahl("erwartet wird NUMMER:START:ENDE (Winkel in Grad)",
+                                                      "expected NUMBER:START:END (angles in degrees)")
+                                         : Sprachwahl("erwartet wird START:ENDE (Winkel in Grad)",
+                                                      "expected START:END (angles in degrees)")));
     return teile;
 }
 
 std::array<TPolartabellenzeile, 4> Tabelle(const std::vector<std::string>& zeilen, const std::string& option,
                                            const std::string& leer)
 {
-    if (zeilen.size() > 4) throw EVelionFehler(option + ": erwartet werden höchstens 4 Zeilen");
+    if (zeilen.size() > 4)
+        throw EVelionFehler(option + ": " + Sprachwahl("erwartet werden höchstens 4 Zeilen",
+                                                       "at most 4 rows expected"));
     std::array<TPolartabellenzeile, 4> tabelle;
     for (auto& t : tabelle) t.Nummer = leer;
     for (std::size_t r = 0; r < zeilen.size(); ++r) {
@@ -83,14 +90,21 @@ bool ReiheEinstellen(const TPolarArgumente& a, TFLUGZEUG& f, THost& host, TPolar
         reihe = TPolarreihe::Klappen;
         if (KlappentabelleLesen(host, f, Tabelle(a.klappen, "--klappen", "0"))) return true;
         if (!host.Flags.FehlertextGezeigt)
-            std::cerr << "Fehler: --klappen: eine Klappengruppe, die kein Segment der Szene trägt\n";
+            std::cerr << Aufruftext(302, "Fehler: %1",
+                                    {Sprachwahl("--klappen: eine Klappengruppe, die kein Segment der Szene trägt",
+                                                "--klappen: a flap group that no segment of the scene carries")})
+                      << '\n';
         return false;
     }
     if (!a.ewd.empty()) {
         reihe = TPolarreihe::Ewd;
         if (EwdTabelleLesen(host, f, Tabelle(a.ewd, "--ewd", "-1"))) return true;
         if (!host.Flags.FehlertextGezeigt)
-            std::cerr << "Fehler: --ewd: erwartet wird eine Flächennummer von 0 bis " << f.Flaechen.Count() - 1 << '\n';
+            std::cerr << Aufruftext(302, "Fehler: %1",
+                                    {Sprachwahl("--ewd: erwartet wird eine Flächennummer von 0 bis ",
+                                                "--ewd: expected a surface number from 0 to ") +
+                                     std::to_string(f.Flaechen.Count() - 1)})
+                      << '\n';
         return false;
     }
     if (a.anstellwinkel) {
@@ -152,9 +166,13 @@ int Ausfuehren(const TPolarArgumente& a)
         ergebnis = GesamtpolarBerechnen(*szene, schalter, host, liste, optionen);
     }
     if (ergebnis.Ausgang != TGesamtpolarausgang::Fertig) {
-        std::cerr << (ergebnis.Ausgang == TGesamtpolarausgang::Gestoppt ? "Gesamtpolare gestoppt"
-                                                                         : "Gesamtpolare nach einem Fehlschritt abgebrochen")
-                  << "; nach " << ergebnis.Schritte << " Schritten verworfen, die Szene ist unverändert.\n";
+        const bool gestoppt = ergebnis.Ausgang == TGesamtpolarausgang::Gestoppt;
+        std::cerr << (gestoppt ? Sprachwahl("Gesamtpolare gestoppt", "Total polar stopped")
+                               : Sprachwahl("Gesamtpolare nach einem Fehlschritt abgebrochen",
+                                            "Total polar aborted after a failed step"))
+                  << Sprachwahl("; nach ", "; discarded after ") << ergebnis.Schritte
+                  << Sprachwahl(" Schritten verworfen, die Szene ist unverändert.", " steps, the scene is unchanged.")
+                  << '\n';
         return 1;
     }
     if (a.ausgabe && !PolarenAusgeben(liste, *a.ausgabe, host, a.rechnen.Still)) return 2;
@@ -170,7 +188,9 @@ int Ausfuehren(const TPolarArgumente& a)
         PolartabelleDrucken(liste, host, std::cout);
     }
     if (ergebnis.Fehlschritte > 0 && ergebnis.Fehlschritte == ergebnis.Schritte) {
-        std::cerr << "Jeder Schritt der Gesamtpolare ist fehlgeschlagen (Info \"FB\").\n";
+        std::cerr << Sprachwahl("Jeder Schritt der Gesamtpolare ist fehlgeschlagen (Info \"FB\").",
+                                "Every step of the total polar failed (Info \"FB\").")
+                  << '\n';
         return 1;
     }
     return 0;
@@ -181,25 +201,33 @@ int Ausfuehren(const TPolarArgumente& a)
 void RegistrierePolar(CLI::App& app, TLauf& lauf)
 {
     static TPolarArgumente a;
-    CLI::App* befehl = app.add_subcommand("polar", "Gesamtpolare: Reihe von Auslegungsberechnungen");
-    befehl->add_option("SZENE", a.datei, "Szenendatei (.vel)")->required();
+    CLI::App* befehl = app.add_subcommand("polar", Sprachwahl("Gesamtpolare: Reihe von Auslegungsberechnungen",
+                                                              "total polar: a series of design computations"));
+    befehl->add_option("SZENE", a.datei, Sprachwahl("Szenendatei (.vel)", "scene file (.vel)"))->required();
     auto* klappen = befehl->add_option("--klappen", a.klappen,
-                                       "Klappenberechnung: Zeile GRUPPE:START:ENDE (bis zu 4; Winkel in Grad)")
+                                       Sprachwahl("Klappenberechnung: Zeile GRUPPE:START:ENDE (bis zu 4; Winkel in Grad)",
+                                                  "flap series: row GROUP:START:END (up to 4; angles in degrees)"))
                         ->type_name("G:S:E")
                         ->allow_extra_args(false);
-    auto* ewd = befehl->add_option("--ewd", a.ewd, "EWD-Berechnung: Zeile FLAECHE:START:ENDE (bis zu 4)")
+    auto* ewd = befehl->add_option("--ewd", a.ewd, Sprachwahl("EWD-Berechnung: Zeile FLAECHE:START:ENDE (bis zu 4)",
+                                                              "incidence series: row SURFACE:START:END (up to 4)"))
                     ->type_name("F:S:E")
                     ->allow_extra_args(false);
     auto* winkel = befehl->add_option("--anstellwinkel", a.anstellwinkel,
-                                      "Anstellwinkel-Berechnung von START bis ENDE in Grad (negativ: --anstellwinkel=-2:6)")
+                                      Sprachwahl("Anstellwinkel-Berechnung von START bis ENDE in Grad (negativ: --anstellwinkel=-2:6)",
+                                                 "angle-of-attack series from START to END in degrees (negative: --anstellwinkel=-2:6)"))
                        ->type_name("S:E");
     klappen->excludes(ewd)->excludes(winkel);
     ewd->excludes(winkel);
-    befehl->add_option("--schritte", a.schritte, "Anzahl Schritte q (die Reihe hat q + 1 Punkte)");
-    befehl->add_option("--fix", a.fix, "was jede Auslegung festhält (Klappen- und EWD-Reihe)")
+    befehl->add_option("--schritte", a.schritte, Sprachwahl("Anzahl Schritte q (die Reihe hat q + 1 Punkte)",
+                                                            "number of steps q (the series has q + 1 points)"));
+    befehl->add_option("--fix", a.fix, Sprachwahl("was jede Auslegung festhält (Klappen- und EWD-Reihe)",
+                                                  "what every design keeps fixed (flap and incidence series)"))
         ->check(CLI::IsMember({"schwerpunkt", "ca", "anstellwinkel"}));
-    befehl->add_option("--bemerkung", a.bemerkung, "Bemerkung zur Gesamtpolare");
-    befehl->add_option("--out", a.ausgabe, "Polardatei (.VELPOL) schreiben");
+    befehl->add_option("--bemerkung", a.bemerkung, Sprachwahl("Bemerkung zur Gesamtpolare",
+                                                              "remark on the total polar"));
+    befehl->add_option("--out", a.ausgabe, Sprachwahl("Polardatei (.VELPOL) schreiben",
+                                                      "write the polar file (.VELPOL)"));
     RechenoptionenHinzufuegen(*befehl, a.rechnen);
     befehl->callback([&lauf] { lauf = [] { return Ausfuehren(a); }; });
 }

@@ -4,6 +4,7 @@
 #include <iostream>
 #include <string>
 
+#include "cli/Aufrufsprache.h"
 #include "cli/Bericht.h"
 #include "common/Host.h"
 #include "results/Polardatei.h"
@@ -42,6 +43,16 @@ bool PolarenAusgeben(const TPolarliste& liste, const std::filesystem::path& gewa
 {
     const std::filesystem::path datei = PolarenSpeichern(liste, gewaehlt, host);
     if (datei.empty()) return false;
-    if (!still) std::cerr << "Polardatei: " << datei.string() << '\n';
+    if (!still) std::cerr << Aufruftext(320, "Polardatei: %1", {datei.string()}) << '\n';
     return true;
+}
+
+std::string Polarlesefehler(const std::string& datei, const std::optional<TPolarlesung>& lesung)
+{
+    if (!lesung)
+        return datei + Sprachwahl(": erwartet wird eine Polardatei (.velpol) oder eine alte Polartabelle (.csv)",
+                                  ": expected a polar file (.velpol) or an old polar table (.csv)");
+    if (lesung->Vollstaendig()) return {};
+    return datei + Sprachwahl(", Zeile ", ", line ") + std::to_string(lesung->Fehlerzeile) + ": \"" +
+           lesung->Fehlerinhalt + Sprachwahl("\": erwartet wird eine Zahl", "\": expected a number");
 }

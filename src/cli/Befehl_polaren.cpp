@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/Aufrufsprache.h"
 #include "cli/Befehl_polarausgabe.h"
 #include "cli/Befehle.h"
 #include "cli/Bericht.h"
@@ -40,12 +41,13 @@ int Ausfuehren(const TPolarenArgumente& a)
     for (const std::string& datei : a.dateien) {
         const std::optional<TPolarlesung> lesung = PolarenDazuladen(liste, datei);
         if (!lesung) {
-            std::cerr << "Fehler: " << datei << ": erwartet wird eine Polardatei (.velpol) oder eine alte Polartabelle (.csv)\n";
+            std::cerr << Aufruftext(302, "Fehler: %1", {Polarlesefehler(datei, lesung)}) << '\n';
             return 2;
         }
         if (!lesung->Vollstaendig()) {
-            std::cerr << "Fehler: " << datei << ", Zeile " << lesung->Fehlerzeile << ": \"" << lesung->Fehlerinhalt
-                      << "\": erwartet wird eine Zahl; gelesen bis dahin: " << lesung->Gruppen << " vollständige Gruppen\n";
+            std::cerr << Aufruftext(302, "Fehler: %1", {Polarlesefehler(datei, lesung)})
+                      << Sprachwahl("; gelesen bis dahin: ", "; read until there: ") << lesung->Gruppen
+                      << Sprachwahl(" vollständige Gruppen", " complete groups") << '\n';
             vollstaendig = false;
         }
     }
@@ -66,11 +68,15 @@ int Ausfuehren(const TPolarenArgumente& a)
 void RegistrierePolaren(CLI::App& app, TLauf& lauf)
 {
     static TPolarenArgumente a;
-    CLI::App* befehl = app.add_subcommand("polaren", "Polardateien lesen, anzeigen und umsetzen");
-    befehl->add_option("DATEIEN", a.dateien, "Polardateien (.velpol) und alte Polartabellen (.csv)")->required();
-    befehl->add_option("--out", a.ausgabe, "alle gelesenen Polaren als Polardatei (.VELPOL) schreiben");
-    befehl->add_flag("--json", a.json, "ein JSON-Objekt auf stdout");
-    befehl->add_flag("--quiet", a.still, "keine Meldungen auf stderr außer Fehlern");
+    CLI::App* befehl = app.add_subcommand("polaren", Sprachwahl("Polardateien lesen, anzeigen und umsetzen",
+                                                                "read, show and convert polar files"));
+    befehl->add_option("DATEIEN", a.dateien, Sprachwahl("Polardateien (.velpol) und alte Polartabellen (.csv)",
+                                                        "polar files (.velpol) and old polar tables (.csv)"))->required();
+    befehl->add_option("--out", a.ausgabe, Sprachwahl("alle gelesenen Polaren als Polardatei (.VELPOL) schreiben",
+                                                      "write all polars read as one polar file (.VELPOL)"));
+    befehl->add_flag("--json", a.json, Sprachwahl("ein JSON-Objekt auf stdout", "one JSON object on stdout"));
+    befehl->add_flag("--quiet", a.still, Sprachwahl("keine Meldungen auf stderr außer Fehlern",
+                                                    "no messages on stderr except errors"));
     SpracheOptionHinzufuegen(*befehl, a.sprache);
     befehl->callback([&lauf] { lauf = [] { return Ausfuehren(a); }; });
 }

@@ -12,6 +12,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "cli/Aufrufsprache.h"
 #include "cli/Befehle.h"
 #include "cli/Bericht.h"
 #include "cli/KonsolenHost.h"
@@ -58,7 +59,8 @@ Extended LiesZahl(const std::string& text, const char* option)
     try {
         return TextToReal(text);
     } catch (const EKonvertierung&) {
-        throw EVelionFehler(std::string(option) + " erwartet eine Zahl, nicht \"" + text + "\"");
+        throw EVelionFehler(std::string(option) + Sprachwahl(" erwartet eine Zahl, nicht \"",
+                                                             " expects a number, not \"") + text + "\"");
     }
 }
 
@@ -70,15 +72,20 @@ std::vector<Extended> Winkelliste(const std::string& text)
     if (erster == std::string::npos) return {LiesZahl(text, "--alpha")};
     const std::size_t zweiter = text.find(':', erster + 1);
     if (zweiter == std::string::npos || text.find(':', zweiter + 1) != std::string::npos)
-        throw EVelionFehler("--alpha erwartet A oder A:B:SCHRITT, nicht \"" + text + "\"");
+        throw EVelionFehler(Sprachwahl("--alpha erwartet A oder A:B:SCHRITT, nicht \"",
+                                       "--alpha expects A or A:B:STEP, not \"") +
+                            text + "\"");
     const Extended a = LiesZahl(text.substr(0, erster), "--alpha");
     const Extended b = LiesZahl(text.substr(erster + 1, zweiter - erster - 1), "--alpha");
     const Extended schritt = std::fabs(LiesZahl(text.substr(zweiter + 1), "--alpha"));
     if (!std::isfinite(a) || !std::isfinite(b) || !(schritt > 0.0L) || !std::isfinite(schritt))
-        throw EVelionFehler("--alpha: endliche Grenzen und ein Schritt ungleich 0 erwartet, nicht \"" + text + "\"");
+        throw EVelionFehler(Sprachwahl("--alpha: endliche Grenzen und ein Schritt ungleich 0 erwartet, nicht \"",
+                                       "--alpha: finite limits and a step other than 0 expected, not \"") +
+                            text + "\"");
     const Extended anzahl = std::floor(std::fabs(b - a) / schritt + 1e-9L) + 1.0L;
     if (anzahl > MaxWinkel)
-        throw EVelionFehler("--alpha \"" + text + "\" ergibt mehr als " + std::to_string(MaxWinkel) + " Winkel");
+        throw EVelionFehler("--alpha \"" + text + Sprachwahl("\" ergibt mehr als ", "\" gives more than ") +
+                            std::to_string(MaxWinkel) + Sprachwahl(" Winkel", " angles"));
     const Extended richtung = b < a ? -1.0L : 1.0L;
     std::vector<Extended> winkel;
     for (int k = 0; k < static_cast<int>(anzahl); ++k) winkel.push_back(a + richtung * k * schritt);
@@ -94,16 +101,24 @@ std::vector<TWinkelergebnis> Polare(TProfil& profil, const TProfilOptionen& opti
     if (!optionen.Re.empty()) {
         re = LiesZahl(optionen.Re, "--re");
         if (!(*re > 0.0L) || !std::isfinite(*re))
-            throw EVelionFehler("--re erwartet eine positive Reynoldszahl, nicht \"" + optionen.Re + "\"");
+            throw EVelionFehler(Sprachwahl("--re erwartet eine positive Reynoldszahl, nicht \"",
+                                           "--re expects a positive Reynolds number, not \"") +
+                                optionen.Re + "\"");
     }
     if (profil.Anzahl() < 3)
-        throw EVelionFehler(optionen.Datei + ": das Panelverfahren braucht mindestens 3 Punkte, die Datei hat "
-                            + std::to_string(profil.Anzahl()));
+        throw EVelionFehler(optionen.Datei +
+                            Sprachwahl(": das Panelverfahren braucht mindestens 3 Punkte, die Datei hat ",
+                                       ": the panel method needs at least 3 points, the file has ") +
+                            std::to_string(profil.Anzahl()));
     if (profil.Anzahl() > PanelverfahrenHoechstpunkte)
-        throw EVelionFehler(optionen.Datei + ": das Panelverfahren rechnet mit höchstens "
-                            + std::to_string(PanelverfahrenHoechstpunkte) + " Punkten, die Datei hat "
-                            + std::to_string(profil.Anzahl())
-                            + " (die Rechenzeit wächst mit der dritten Potenz der Punktzahl); bitte die Punkte ausdünnen");
+        throw EVelionFehler(optionen.Datei +
+                            Sprachwahl(": das Panelverfahren rechnet mit höchstens ",
+                                       ": the panel method computes with at most ") +
+                            std::to_string(PanelverfahrenHoechstpunkte) +
+                            Sprachwahl(" Punkten, die Datei hat ",
+                                       " points, the file has ") + std::to_string(profil.Anzahl()) +
+                            Sprachwahl(" (die Rechenzeit wächst mit der dritten Potenz der Punktzahl); bitte die Punkte ausdünnen",
+                                       " (the computing time grows with the cube of the point count); please thin out the points"));
     for (const Extended alfa : winkel) {
         TWinkelergebnis e;
         e.Alfa = alfa;
@@ -166,7 +181,7 @@ std::string Spalte(const char* titel) { return (std::ostringstream() << std::set
 void DruckeBeiwerte(const TProfil& beiwerte, const std::string& sprache)
 {
     const TKonsolenHost host(false, sprache);
-    std::cout << "Beiwerte:\n";
+    std::cout << Sprachwahl("Beiwerte:", "Characteristic values:") << '\n';
     for (int i = 0; i < TProfil::AnzahlBeiwerte; ++i) {
         const std::string text = host.Ausgabetext(161 + i);
         std::cout << "  " << (text.empty() ? TProfil::Beiwertnamen[i] : text) << " = "
@@ -177,18 +192,20 @@ void DruckeBeiwerte(const TProfil& beiwerte, const std::string& sprache)
 void DruckeText(const TProfil& profil, const TProfilpruefung& pruefung, const TProfil& beiwerte,
                 const std::vector<TWinkelergebnis>& polare, const std::string& sprache)
 {
-    std::cout << "Titel: " << profil.Titel << '\n'
-              << "Dateiname: " << profil.Dateiname << '\n'
-              << "Anzahl: " << profil.Anzahl() << '\n'
-              << "Pruefung:\n";
+    std::cout << Sprachwahl("Titel: ", "Title: ") << profil.Titel << '\n'
+              << Sprachwahl("Dateiname: ", "File name: ") << profil.Dateiname << '\n'
+              << Sprachwahl("Anzahl: ", "Count: ") << profil.Anzahl() << '\n'
+              << Sprachwahl("Pruefung:", "Check:") << '\n';
     for (const TPruefzeile& z : Pruefzeilen)
-        std::cout << "  " << z.Name << ": " << (pruefung.*z.Feld ? "bestanden" : "NICHT bestanden") << '\n';
+        std::cout << "  " << z.Name << ": "
+                  << (pruefung.*z.Feld ? Sprachwahl("bestanden", "passed") : Sprachwahl("NICHT bestanden",
+                                                                                        "NOT passed")) << '\n';
     std::cout << "  AnzahlXNull: " << pruefung.AnzahlXNull << '\n';
     DruckeBeiwerte(beiwerte, sprache);
     if (polare.empty()) return;
 
     const bool streifen = polare.front().Streifen.has_value();
-    std::cout << "Polare:\n";
+    std::cout << Sprachwahl("Polare:", "Polar:") << '\n';
     for (const char* titel : {"Alfa", "Ca", "Cwp", "MNase", "M25"}) std::cout << Spalte(titel);
     if (streifen)
         for (const char* titel :
@@ -200,7 +217,8 @@ void DruckeText(const TProfil& profil, const TProfilpruefung& pruefung, const TP
         if (e.Streifen) {
             const TStreifenergebnis& s = *e.Streifen;
             for (Extended w : {s.AlfaMin, s.AlfaMax, s.CaMin, s.CaMax, s.Cw, s.XOben, s.XUnten}) std::cout << Spalte(w);
-            std::cout << Spalte(s.BlaseOben ? "ja" : "nein") << Spalte(s.BlaseUnten ? "ja" : "nein");
+            const std::string ja = Sprachwahl("ja", "yes"), nein = Sprachwahl("nein", "no");
+            std::cout << Spalte((s.BlaseOben ? ja : nein).c_str()) << Spalte((s.BlaseUnten ? ja : nein).c_str());
         }
         std::cout << '\n';
     }
@@ -241,13 +259,18 @@ void RegistriereProfile(CLI::App& app, TLauf& lauf)
 {
     auto optionen = std::make_shared<TProfilOptionen>();
     CLI::App* befehl = app.add_subcommand(
-        "profile", "Profildatei (.dat) lesen: Titel, Punktzahl, Prüfungen, Beiwerte; 2D-Analyse mit --alpha und --re");
-    befehl->add_option("DATEI", optionen->Datei, "Profilkoordinaten (.dat)")->required();
-    befehl->add_flag("--json", optionen->Json, "ein JSON-Objekt auf stdout");
+        "profile", Sprachwahl("Profildatei (.dat) lesen: Titel, Punktzahl, Prüfungen, Beiwerte; 2D-Analyse mit --alpha und --re",
+                              "read an airfoil file (.dat): title, point count, checks, characteristic values; 2D analysis with --alpha and --re"));
+    befehl->add_option("DATEI", optionen->Datei, Sprachwahl("Profilkoordinaten (.dat)",
+                                                            "airfoil coordinates (.dat)"))->required();
+    befehl->add_flag("--json", optionen->Json, Sprachwahl("ein JSON-Objekt auf stdout", "one JSON object on stdout"));
     CLI::Option* alpha = befehl->add_option(
-        "--alpha", optionen->Alpha, "Anstellwinkel in °: A oder A:B:SCHRITT; Panelverfahren (Ca, Cwp, Momente) je Winkel");
-    CLI::Option* re = befehl->add_option("--re", optionen->Re, "Reynoldszahl: dazu die Streifenanalyse je Winkel")->needs(alpha);
-    befehl->add_flag("--blase", optionen->Blase, "Streifenanalyse mit Blasenwiderstand")->needs(re);
+        "--alpha", optionen->Alpha, Sprachwahl("Anstellwinkel in °: A oder A:B:SCHRITT; Panelverfahren (Ca, Cwp, Momente) je Winkel",
+                                               "angle of attack in °: A or A:B:STEP; panel method (Ca, Cwp, moments) per angle"));
+    CLI::Option* re = befehl->add_option("--re", optionen->Re, Sprachwahl("Reynoldszahl: dazu die Streifenanalyse je Winkel",
+                                                                          "Reynolds number: adds the strip analysis per angle"))->needs(alpha);
+    befehl->add_flag("--blase", optionen->Blase, Sprachwahl("Streifenanalyse mit Blasenwiderstand",
+                                                            "strip analysis with bubble drag"))->needs(re);
     SpracheOptionHinzufuegen(*befehl, optionen->Sprache);
     befehl->callback([optionen, &lauf] { lauf = [optionen] { return ProfilBefehl(*optionen); }; });
 }

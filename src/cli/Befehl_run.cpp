@@ -16,6 +16,7 @@
 #include "model/TErgebnis.h"
 #include "geometry/Szenenaufbau.h"
 #include "model/Eingabegrenzen.h"
+#include "results/Ergebnisfelder.h"
 
 namespace {
 
@@ -37,7 +38,7 @@ std::optional<Extended> Winkel(const std::string& text)
 
 const CLI::Validator WinkelPruefung(
     [](const std::string& text) -> std::string {
-        return Winkel(text) ? std::string{} : "'" + text + "' ist kein Winkel zwischen -90 und 90 Grad";
+        return Winkel(text) ? std::string{} : Aufruftext(309, "'%1' ist kein Winkel zwischen -90 und 90 Grad", {text});
     },
     "GRAD");
 
@@ -48,55 +49,71 @@ std::string Bezeichnung(const THost& host, int nummer, const char* vorgabe)
     return text.empty() ? vorgabe : text;
 }
 
+/// A result field of the aircraft or of a surface: its caption in the language (its key where the
+/// language has no text), its value and unit.
+void Ergebnis(TBericht& b, const THost& host, const TFLUGZEUG& fz, const char* schluessel)
+{
+    const TFlugzeugergebnis& e = Flugzeugergebnis(schluessel);
+    b.Zahl(schluessel, Bezeichnung(host, e.Text, schluessel), e.Wert(fz), e.Einheit);
+}
+
+void Ergebnis(TBericht& b, const THost& host, const TFLAECHE& fl, const char* schluessel)
+{
+    const TFlaechenergebnis& e = Flaechenergebnis(schluessel);
+    b.Zahl(schluessel, Bezeichnung(host, e.Text, schluessel), e.Wert(fl));
+}
+
 void FlugzeugWerte(const TFLUGZEUG& fz, const THost& host, int panelzahl, TBericht& b)
 {
     b.Text("Bezeichnung", Bezeichnung(host, 6, "Bezeichnung des Flugzeugs"), fz.Bezeichnung);
     b.Zahl("Anstellwinkel", Bezeichnung(host, 12, "Anstellwinkel"), fz.Anstellwinkel, "°");
     b.Zahl("Schiebewinkel", Bezeichnung(host, 13, "Schiebewinkel"), fz.Schiebewinkel, "°");
-    b.Zahl("Luftdichte", "Luftdichte", fz.Luftdichte, "kg/m³");
+    b.Zahl("Luftdichte", Bezeichnung(host, 238, "Luftdichte"), fz.Luftdichte, "kg/m³");
     b.Zahl("Gesamtmasse", Bezeichnung(host, 10, "Gesamtmasse"), fz.Gesamtmasse, "kg");
     b.Zahl("FlaecheHorizontalGesamt", Bezeichnung(host, 7, "Gesamtfläche horizontal projiziert"),
            fz.FlaecheHorizontalGesamt, "m²");
     b.Zahl("FlaecheSeitlichGesamt", Bezeichnung(host, 45, "Gesamtfläche seitlich projiziert"), fz.FlaecheSeitlichGesamt, "m²");
     b.Zahl("FlaecheWahrGesamt", Bezeichnung(host, 44, "Gesamtfläche wahr"), fz.FlaecheWahrGesamt, "m²");
     b.Zahl("Bezugstiefe", Bezeichnung(host, 9, "Bezugsflügeltiefe lu"), fz.Bezugstiefe, "m");
-    b.Ganzzahl("Panelzahl", "Panels", panelzahl);
-    b.Zahl("AuslegungsCa", Bezeichnung(host, 14, "Auftriebsbeiwert CA"), fz.AuslegungsCa);
-    b.Zahl("CS", Bezeichnung(host, 34, "Seitenkraftbeiwert CS"), fz.CS);
-    b.Zahl("CWi", Bezeichnung(host, 15, "Induzierter Widerstandsbeiwert CWi"), fz.CWi);
-    b.Zahl("FlugGeschwindigkeit", Bezeichnung(host, 11, "Fluggeschwindigkeit"), fz.FlugGeschwindigkeit, "m/s");
-    b.Zahl("SchwerpunktX", Bezeichnung(host, 86, "Schwerpunktlage XS"), fz.SchwerpunktX, "m");
-    b.Zahl("AuftriebspunktY", "Auftriebsangriffspunkt Y", fz.AuftriebspunktY, "m");
-    b.Zahl("WiderstandspunktY", "Widerstandsangriffspunkt Y", fz.WiderstandspunktY, "m");
-    b.Zahl("WiderstandspunktZ", Bezeichnung(host, 87, "Höhe des Widerstandsangriffspunkts Z"), fz.WiderstandspunktZ, "m");
-    b.Zahl("SeitenkraftpunktX", "Seitenkraftangriffspunkt X", fz.SeitenkraftpunktX, "m");
-    b.Zahl("SeitenkraftpunktZ", "Seitenkraftangriffspunkt Z", fz.SeitenkraftpunktZ, "m");
-    b.Zahl("CmxNullpunkt", Bezeichnung(host, 20, "Rollmomentenbeiwert Cmx um den Nullpunkt"), fz.CmxNullpunkt);
-    b.Zahl("CmyNullpunkt", Bezeichnung(host, 16, "Nickmomentenbeiwert Cmy um den Nullpunkt"), fz.CmyNullpunkt);
-    b.Zahl("CmzNullpunkt", Bezeichnung(host, 17, "Giermomentenbeiwert Cmz um den Nullpunkt"), fz.CmzNullpunkt);
+    b.Ganzzahl("Panelzahl", Bezeichnung(host, 323, "Panels"), panelzahl);
+    Ergebnis(b, host, fz, "AuslegungsCa");
+    Ergebnis(b, host, fz, "CS");
+    Ergebnis(b, host, fz, "CWi");
+    Ergebnis(b, host, fz, "FlugGeschwindigkeit");
+    Ergebnis(b, host, fz, "SchwerpunktX");
+    b.Zahl("AuftriebspunktY", Sprachwahl("Auftriebsangriffspunkt Y", "Point of lift Y"), fz.AuftriebspunktY, "m");
+    b.Zahl("WiderstandspunktY", Sprachwahl("Widerstandsangriffspunkt Y", "Point of drag Y"), fz.WiderstandspunktY, "m");
+    Ergebnis(b, host, fz, "WiderstandspunktZ");
+    b.Zahl("SeitenkraftpunktX", Sprachwahl("Seitenkraftangriffspunkt X",
+                                           "Point of side force X"), fz.SeitenkraftpunktX, "m");
+    b.Zahl("SeitenkraftpunktZ", Sprachwahl("Seitenkraftangriffspunkt Z",
+                                           "Point of side force Z"), fz.SeitenkraftpunktZ, "m");
+    Ergebnis(b, host, fz, "CmxNullpunkt");
+    Ergebnis(b, host, fz, "CmyNullpunkt");
+    Ergebnis(b, host, fz, "CmzNullpunkt");
     b.Vektor("Momentenbezugspunkt", Bezeichnung(host, 22, "Momentenbezugspunkt"), fz.Momentenbezugspunkt, "m");
-    b.Zahl("Cmx", Bezeichnung(host, 69, "Rollmomentenbeiwert Cmx um den Schwerpunkt"), fz.Cmx);
-    b.Zahl("Cmy", Bezeichnung(host, 67, "Nickmomentenbeiwert Cmy um den Schwerpunkt"), fz.Cmy);
-    b.Zahl("Cmz", Bezeichnung(host, 68, "Giermomentenbeiwert Cmz um den Schwerpunkt"), fz.Cmz);
-    b.Vektor("Gesamtkraft", "Gesamtkraft / (rho V²)", fz.Gesamtkraft, "m²");
+    Ergebnis(b, host, fz, "Cmx");
+    Ergebnis(b, host, fz, "Cmy");
+    Ergebnis(b, host, fz, "Cmz");
+    b.Vektor("Gesamtkraft", Bezeichnung(host, 324, "Gesamtkraft / (rho V²)"), fz.Gesamtkraft, "m²");
 }
 
 void FlaecheWerte(const TFLAECHE& fl, const THost& host, TBericht& b)
 {
-    b.Text("Bezeichnung", "Bezeichnung", fl.Bezeichnung);
+    b.Text("Bezeichnung", Bezeichnung(host, 123, "Bezeichnung"), fl.Bezeichnung);
     b.Zahl("FlaecheHorizontal", Bezeichnung(host, 26, "Fläche horizontal projiziert"), fl.FlaecheHorizontal, "m²");
     b.Zahl("FlaecheSeitlich", Bezeichnung(host, 33, "Fläche seitlich projiziert"), fl.FlaecheSeitlich, "m²");
     b.Zahl("FlaecheWahr", Bezeichnung(host, 35, "Fläche wahr"), fl.FlaecheWahr, "m²");
     b.Zahl("Bezugstiefe", Bezeichnung(host, 27, "Bezugsflügeltiefe"), fl.Bezugstiefe, "m");
     b.Zahl("Spannweite", Bezeichnung(host, 39, "Spannweite"), fl.Spannweite, "m");
     b.Zahl("Streckung", Bezeichnung(host, 40, "Streckung"), fl.Streckung);
-    b.Zahl("CA", Bezeichnung(host, 31, "Auftriebsbeiwert CA"), fl.CA);
-    b.Zahl("CS", Bezeichnung(host, 36, "Seitenkraftbeiwert CS"), fl.CS);
-    b.Zahl("CWi", Bezeichnung(host, 32, "Induzierter Widerstandsbeiwert CWi (wahre Fläche)"), fl.CWi);
-    b.Zahl("Cwi", Bezeichnung(host, 41, "Induzierter Widerstandsbeiwert Cwi (tragende Streifen)"), fl.Cwi);
-    b.Zahl("CwiElliptisch", Bezeichnung(host, 42, "Cwi bei elliptischer Auftriebsverteilung"), fl.CwiElliptisch);
-    b.Zahl("CwiVerhaeltnis", Bezeichnung(host, 43, "Verhältnis Cwi / Cwi elliptisch"), fl.CwiVerhaeltnis);
-    b.Vektor("Kraft", "Kraft / (rho V²)", fl.Kraft, "m²");
+    Ergebnis(b, host, fl, "CA");
+    Ergebnis(b, host, fl, "CS");
+    Ergebnis(b, host, fl, "CWi");
+    Ergebnis(b, host, fl, "Cwi");
+    Ergebnis(b, host, fl, "CwiElliptisch");
+    Ergebnis(b, host, fl, "CwiVerhaeltnis");
+    b.Vektor("Kraft", Bezeichnung(host, 325, "Kraft / (rho V²)"), fl.Kraft, "m²");
 }
 
 /// The strip results of a surface as a text table (scalar slots; --json carries the points and
@@ -111,7 +128,7 @@ void StreifenTabelle(const TFLAECHE& fl, std::ostream& aus)
                                {SlotGamma, 6},        {SlotCa, 5},            {SlotCwi, 6},
                                {SlotAi, 4},           {SlotRe, 0}};
     constexpr int breite = 15;
-    aus << "    " << std::setw(6) << "Nr";
+    aus << "    " << std::setw(6) << Sprachwahl("Nr", "No");
     for (const TSpalte& s : spalten) aus << std::setw(breite) << ErgebnisSlotName(s.slot);
     aus << '\n';
     for (int j = 0; j < fl.Ergebnisraster.RowCount(); ++j) {
@@ -156,7 +173,7 @@ TLaufende Rechnen(const TRunArgumente& a, std::unique_ptr<TSZENE>& szene, TBeric
     FlugzeugWerte(fz, host, static_cast<int>(szene->Panelliste.size()), bericht);
     for (int i = 0; i < fz.Flaechen.Count(); ++i) {
         const TFLAECHE& fl = *fz.Flaechen.Get(i);
-        TBericht& b = bericht.Eintrag("Flaechen", "Fläche " + std::to_string(i));
+        TBericht& b = bericht.Eintrag("Flaechen", Bezeichnung(host, 175, "Fläche") + " " + std::to_string(i));
         FlaecheWerte(fl, host, b);
         if (a.rechnen.Json)
             for (int j = 0; j < fl.Ergebnisraster.RowCount(); ++j)
@@ -170,8 +187,10 @@ int Ausfuehren(const TRunArgumente& a)
     std::unique_ptr<TSZENE> szene;
     TBericht bericht;
     switch (Rechnen(a, szene, bericht)) {
-    case TLaufende::Gestoppt: std::cerr << "Berechnung gestoppt: keine Ergebnisse.\n"; return 1;
-    case TLaufende::OhneErgebnisse: std::cerr << "Berechnung ohne gültige Ergebnisse beendet.\n"; return 1;
+    case TLaufende::Gestoppt: std::cerr << Aufruftext(313, "Berechnung gestoppt: keine Ergebnisse.") << '\n'; return 1;
+    case TLaufende::OhneErgebnisse:
+        std::cerr << Aufruftext(314, "Berechnung ohne gültige Ergebnisse beendet.") << '\n';
+        return 1;
     case TLaufende::Fertig: break;
     }
     if (a.rechnen.Json) {
@@ -181,7 +200,7 @@ int Ausfuehren(const TRunArgumente& a)
     bericht.Drucken(std::cout);
     const TFLUGZEUG& fz = *szene->Flugzeug;
     for (int i = 0; i < fz.Flaechen.Count(); ++i) {
-        std::cout << "Streifen der Fläche " << i << '\n';
+        std::cout << Aufruftext(322, "Streifen der Fläche %1", {std::to_string(i)}) << '\n';
         StreifenTabelle(*fz.Flaechen.Get(i), std::cout);
     }
     return 0;
@@ -192,11 +211,15 @@ int Ausfuehren(const TRunArgumente& a)
 void RegistriereRun(CLI::App& app, TLauf& lauf)
 {
     static TRunArgumente a;
-    CLI::App* befehl = app.add_subcommand("run", "Einen Rechenlauf ausführen: Gitter, Lösung, Kräfte");
-    befehl->add_option("SZENE", a.datei, "Szenendatei (.vel)")->required();
-    befehl->add_option("--alpha", a.alpha, "Anstellwinkel in Grad (statt dem der Szene)")->check(WinkelPruefung);
-    befehl->add_option("--beta", a.beta, "Schiebewinkel in Grad (statt dem der Szene)")->check(WinkelPruefung);
-    befehl->add_option("--wake", a.nachlauf, "Nachlaufausrichtung (statt der Schalter der Szene)")
+    CLI::App* befehl = app.add_subcommand("run", Sprachwahl("Einen Rechenlauf ausführen: Gitter, Lösung, Kräfte",
+                                                            "one computation run: lattice, solution, forces"));
+    befehl->add_option("SZENE", a.datei, Sprachwahl("Szenendatei (.vel)", "scene file (.vel)"))->required();
+    befehl->add_option("--alpha", a.alpha, Sprachwahl("Anstellwinkel in Grad (statt dem der Szene)",
+                                                      "angle of attack in degrees (instead of the scene's)"))->check(WinkelPruefung);
+    befehl->add_option("--beta", a.beta, Sprachwahl("Schiebewinkel in Grad (statt dem der Szene)",
+                                                    "sideslip angle in degrees (instead of the scene's)"))->check(WinkelPruefung);
+    befehl->add_option("--wake", a.nachlauf, Sprachwahl("Nachlaufausrichtung (statt der Schalter der Szene)",
+                                                        "wake alignment (instead of the scene's switches)"))
         ->check(EinerVon({"aus", "einzel", "komplett", "beide"}));
     RechenoptionenHinzufuegen(*befehl, a.rechnen);
     befehl->callback([&lauf] { lauf = [] { return Ausfuehren(a); }; });

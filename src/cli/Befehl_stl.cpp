@@ -3,6 +3,7 @@
 #include <iostream>
 #include <string>
 
+#include "cli/Aufrufsprache.h"
 #include "cli/Befehle.h"
 #include "cli/Exportauswahl.h"
 #include "cli/KonsolenHost.h"
@@ -20,15 +21,18 @@ void RegistriereStl(CLI::App& app, TLauf& lauf)
     static TStlOptionen optionen;
     static bool still = false;
     static std::string sprache;
-    CLI::App* befehl = app.add_subcommand("stl", "Häute der Flächen als binäre STL-Datei");
-    befehl->add_option("SZENE", ein, "Szenendatei (.vel)")->required();
-    befehl->add_option("ZIEL", aus, "STL-Datei")->required();
+    CLI::App* befehl = app.add_subcommand("stl", Sprachwahl("Häute der Flächen als binäre STL-Datei",
+                                                            "skins of the surfaces as a binary STL file"));
+    befehl->add_option("SZENE", ein, Sprachwahl("Szenendatei (.vel)", "scene file (.vel)"))->required();
+    befehl->add_option("ZIEL", aus, Sprachwahl("STL-Datei", "STL file"))->required();
     ExportauswahlHinzufuegen(*befehl, auswahl);
-    befehl->add_option("--aufloesung", optionen.Exportaufloesung, "Profilkoordinaten je Seite (mindestens 10)")
+    befehl->add_option("--aufloesung", optionen.Exportaufloesung, Sprachwahl("Profilkoordinaten je Seite (mindestens 10)",
+                                                                             "airfoil coordinates per side (at least 10)"))
         ->capture_default_str();
     befehl->add_flag("--geschlossen", optionen.Geschlossen,
-                     "Enden und offene Endleisten schließen (wasserdichter Körper für den 3D-Druck)");
-    befehl->add_flag("--quiet", still, "kein Fortschritt auf stderr");
+                     Sprachwahl("Enden und offene Endleisten schließen (wasserdichter Körper für den 3D-Druck)",
+                                "close the ends and open trailing edges (watertight body for 3D printing)"));
+    befehl->add_flag("--quiet", still, Sprachwahl("kein Fortschritt auf stderr", "no progress on stderr"));
     SpracheOptionHinzufuegen(*befehl, sprache);
     befehl->callback([&lauf] {
         lauf = [] {

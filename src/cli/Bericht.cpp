@@ -4,6 +4,7 @@
 #include <cmath>
 #include <type_traits>
 
+#include "cli/Aufrufsprache.h"
 #include "common/Zahlentext.h"
 
 namespace {
@@ -88,7 +89,7 @@ void TBericht::Drucken(std::ostream& aus, int tiefe) const
                 else if constexpr (std::is_same_v<W, T3Vektor>)
                     return TextZahl(w.x) + " " + TextZahl(w.y) + " " + TextZahl(w.z);
                 else if constexpr (std::is_same_v<W, bool>)
-                    return w ? "ja" : "nein";
+                    return w ? Sprachwahl("ja", "yes") : Sprachwahl("nein", "no");
                 else if constexpr (std::is_same_v<W, long long>)
                     return std::to_string(w);
                 else

@@ -3,15 +3,17 @@
 
 #include <cmath>
 
+#include "cli/Aufrufsprache.h"
 #include "common/Fehler.h"
 #include "common/Zahlentext.h"
 #include "model/T_FLUGZEUG.h"
 
 void ExportauswahlHinzufuegen(CLI::App& befehl, TExportauswahl& auswahl)
 {
-    befehl.add_option("--flaechen", auswahl.Flaechen, "Indizes der Flächen, durch Komma getrennt (Vorgabe: alle)")
+    befehl.add_option("--flaechen", auswahl.Flaechen, Sprachwahl("Indizes der Flächen, durch Komma getrennt (Vorgabe: alle)",
+                                                                 "indices of the surfaces, separated by commas (default: all)"))
         ->delimiter(',');
-    befehl.add_option("--einheit", auswahl.Einheit, "Ausgabeeinheit")
+    befehl.add_option("--einheit", auswahl.Einheit, Sprachwahl("Ausgabeeinheit", "output unit"))
         ->check(CLI::IsMember({"mm", "cm", "m", "inch"}))
         ->capture_default_str();
 }
@@ -28,7 +30,9 @@ void FlaechenWaehlen(TFLUGZEUG& flugzeug, const std::vector<int>& flaechen, bool
 {
     for (int i : flaechen)
         if (!flugzeug.Flaechen.Get(i))
-            throw EVelionFehler("--flaechen: die Fläche " + std::to_string(i) + " gibt es nicht (Indizes 0 bis " +
+            throw EVelionFehler(Sprachwahl("--flaechen: die Fläche ",
+                                           "--flaechen: there is no surface ") + std::to_string(i) +
+                                Sprachwahl(" gibt es nicht (Indizes 0 bis ", " (indices 0 to ") +
                                 std::to_string(flugzeug.Flaechen.Count() - 1) + ")");
     if (flaechen.empty()) return;
     for (const auto& f : flugzeug.Flaechen) f.get()->*auswahl = false;
@@ -41,9 +45,11 @@ Extended Laenge(const std::string& option, const std::string& text, Extended kle
     try {
         wert = TextToReal(text);
     } catch (const EKonvertierung&) {
-        throw EVelionFehler(option + ": \"" + text + "\" ist keine Zahl");
+        throw EVelionFehler(option + ": \"" + text + Sprachwahl("\" ist keine Zahl", "\" is no number"));
     }
     if (!(wert >= kleinste) || !std::isfinite(wert))
-        throw EVelionFehler(option + ": " + text + " ist zu klein (mindestens " + RealToText(kleinste, 0, 3) + " m)");
+        throw EVelionFehler(option + ": " + text + Sprachwahl(" ist zu klein (mindestens ",
+                                                              " is too small (at least ") +
+                            RealToText(kleinste, 0, 3) + " m)");
     return wert;
 }

@@ -7,6 +7,8 @@
 #include <cctype>
 #include <cstdio>
 
+#include "cli/Aufrufsprache.h"
+
 namespace {
 
 TSprachtexte GeladeneTexte(const std::string& sprache)
@@ -21,12 +23,12 @@ TSprachtexte GeladeneTexte(const std::string& sprache)
     return texte;
 }
 
-const char* KnopfName(TKnopf knopf)
+std::string KnopfName(TKnopf knopf)
 {
     switch (knopf) {
-    case KnopfYES: return "Ja";
-    case KnopfNO: return "Nein";
-    case KnopfABORT: return "Abbrechen";
+    case KnopfYES: return Sprachwahl("Ja", "Yes");
+    case KnopfNO: return Sprachwahl("Nein", "No");
+    case KnopfABORT: return Sprachwahl("Abbrechen", "Abort");
     default: return "OK";
     }
 }
@@ -106,12 +108,15 @@ int TKonsolenHost::ZeigeFehlertext(int n)
     if (meldung.Text.empty()) {
         // No dialog and the answer 0, as without a language file; the number still tells the user
         // why the command failed.
-        meldungen_ << "Fehlertext " << n << " (kein Text in der Sprache " << texte_.EingestellteSprache << ")\n";
+        meldungen_ << Aufruftext(311, "Fehlertext %1 (kein Text in der Sprache %2)",
+                                 {std::to_string(n), texte_.EingestellteSprache})
+                   << '\n';
         return KnopfKeiner;
     }
     for (const std::string& zeile : meldung.Zeilen()) meldungen_ << zeile << '\n';
     const TKnopf antwort = Antwort(meldung.Knoepfe);
-    if (meldung.Knoepfe.size() > 1) meldungen_ << "(Antwort ohne Rückfrage: " << KnopfName(antwort) << ")\n";
+    if (meldung.Knoepfe.size() > 1)
+        meldungen_ << Aufruftext(312, "(Antwort ohne Rückfrage: %1)", {KnopfName(antwort)}) << '\n';
     meldungen_ << std::flush;
     return antwort;
 }
@@ -120,7 +125,9 @@ CLI::Option* SpracheOptionHinzufuegen(CLI::App& befehl, std::string& sprache,
                                       const std::filesystem::path& programmverzeichnis)
 {
     sprache = "DEUTSCH";
-    return befehl.add_option("--sprache", sprache, "Sprachordner unter VELION_DOC (Vorgabe DEUTSCH)")
+    return befehl.add_option("--sprache", sprache,
+                             Sprachwahl("Sprachordner unter VELION_DOC (Vorgabe DEUTSCH)",
+                                        "language folder below VELION_DOC (default DEUTSCH)"))
         ->type_name("NAME")
         ->transform(
             [](std::string name) {
@@ -134,7 +141,7 @@ CLI::Option* SpracheOptionHinzufuegen(CLI::App& befehl, std::string& sprache,
                 std::error_code fehler;
                 const std::filesystem::path ordner = Sprachordner(programmverzeichnis, name);
                 if (std::filesystem::is_directory(ordner, fehler)) return {};
-                return "kein Sprachordner " + ordner.string();
+                return Aufruftext(310, "kein Sprachordner %1", {ordner.string()});
             },
             "", "SPRACHORDNER");
 }

@@ -29,14 +29,17 @@ extern "C" void BeiSigint(int)
 
 void RechenoptionenHinzufuegen(CLI::App& befehl, TRechenargumente& a)
 {
-    befehl.add_option("--threads", a.Threads, "Zahl der Rechenthreads, 0 = einer je Prozessor (Vorgabe)")
+    befehl.add_option("--threads", a.Threads, Sprachwahl("Zahl der Rechenthreads, 0 = einer je Prozessor (Vorgabe)",
+                                                         "number of computing threads, 0 = one per processor (default)"))
         ->check(Ganzzahlbereich(0, HoechsteThreadzahl));
-    befehl.add_flag("--no-multithread", a.KeinMultithread, "seriell aufbauen und direkt lösen");
+    befehl.add_flag("--no-multithread", a.KeinMultithread, Sprachwahl("seriell aufbauen und direkt lösen",
+                                                                      "build serially and solve directly"));
     befehl.add_option("--loeser", a.Loeser,
-                      "schnell: double mit LU-Zerlegung und Nachiteration (Vorgabe); genau: alles in Extended")
+                      Sprachwahl("schnell: double mit LU-Zerlegung und Nachiteration (Vorgabe); genau: alles in Extended",
+                                 "schnell: double with LU decomposition and refinement (default); genau: everything in Extended"))
         ->check(CLI::IsMember({"schnell", "genau"}));
-    befehl.add_flag("--json", a.Json, "ein JSON-Objekt auf stdout");
-    befehl.add_flag("--quiet", a.Still, "kein Fortschritt auf stderr");
+    befehl.add_flag("--json", a.Json, Sprachwahl("ein JSON-Objekt auf stdout", "one JSON object on stdout"));
+    befehl.add_flag("--quiet", a.Still, Sprachwahl("kein Fortschritt auf stderr", "no progress on stderr"));
     SpracheOptionHinzufuegen(befehl, a.Sprache);
 }
 

@@ -10,8 +10,10 @@
 
 int main(int argc, char** argv)
 {
-    CLI::App app{"Velion: aerodynamische Auslegung von Modellflugzeugen"};
-    DeutscheAufrufsprache(app);
+    AufrufspracheWaehlen(argc, argv);
+    CLI::App app{Sprachwahl("Velion: aerodynamische Auslegung von Modellflugzeugen",
+                            "Velion: aerodynamic design of model aircraft")};
+    AufrufspracheAnwenden(app);
     app.require_subcommand(1);
     TLauf lauf;
     RegistriereInfo(app, lauf);
@@ -36,16 +38,17 @@ int main(int argc, char** argv)
     try {
         return lauf ? lauf() : 0;
     } catch (const EVelionFehler& e) {
-        std::cerr << "Fehler: " << e.what() << '\n';
+        std::cerr << Aufruftext(302, "Fehler: %1", {e.what()}) << '\n';
         return 2;
     } catch (const std::filesystem::filesystem_error& e) {
-        std::cerr << "Fehler: " << e.path1().string() << ": " << e.code().message() << '\n';
+        std::cerr << Aufruftext(302, "Fehler: %1", {e.path1().string() + ": " + e.code().message()}) << '\n';
         return 2;
     } catch (const std::bad_alloc&) {
-        std::cerr << "interner Fehler: zu wenig Speicher für diese Rechnung\n";
+        std::cerr << Aufruftext(303, "interner Fehler: %1", {Aufruftext(304, "zu wenig Speicher für diese Rechnung")})
+                  << '\n';
         return 3;
     } catch (const std::exception& e) {
-        std::cerr << "interner Fehler: " << e.what() << '\n';
+        std::cerr << Aufruftext(303, "interner Fehler: %1", {e.what()}) << '\n';
         return 3;
     }
 }

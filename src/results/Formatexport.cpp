@@ -15,6 +15,7 @@
 #include "model/T_SEGMENT.h"
 #include "profile/Profilbeiwerte.h"
 #include "profile/T_Profil.h"
+#include "results/Ergebnisfelder.h"
 #include "results/Polardatei.h"
 #include "results/Polarliste.h"
 #include "results/Polartabelle.h"
@@ -207,31 +208,11 @@ std::vector<std::string> WerteExport(TFLUGZEUG* flugzeug, const THost& host, con
     t.Wert(b + "-9", 9, f.Bezugstiefe, " [m]");
     t.Wert(b + "-10", 231, f.Flaechenbelastung, " [kg/m^2]");
     t.Wert(b + "-11", 231, f.Flaechenbelastung * 10.0L, " [g/dm^2]");
-    const struct {
-        int n;
-        const char* einheit;
-        Extended wert;
-    } werte[] = {
-        {14, "", f.AuslegungsCa},         {34, "", f.CS},
-        {15, "", f.CWi},                  {50, "", f.CWv},
-        {49, "", f.InterferenzWiderstand}, {65, "", f.RumpfWiderstand},
-        {51, "", f.CW},                   {52, "", f.Gleitzahl},
-        {53, "", f.Steigzahl},            {54, "", f.Gleitwinkel},
-        {55, " [m/s]", f.Sinkgeschwindigkeit}, {11, " [m/s]", f.FlugGeschwindigkeit},
-        {16, "", f.CmyNullpunkt},         {17, "", f.CmzNullpunkt},
-        {20, "", f.CmxNullpunkt},         {67, "", f.Cmy},
-        {68, "", f.Cmz},                  {69, "", f.Cmx},
-        {21, "", f.Auftriebsanstiegswinkel}, {86, " [m]", f.SchwerpunktX},
-        {87, " [m]", f.WiderstandspunktZ}, {22, " [m]", f.Momentenbezugspunkt.x},
-        {23, " [m]", f.Neutralpunkt},     {24, " [%]", f.Stabilitaetsmass},
-        {71, " [N]", f.Auftrieb},         {72, " [N]", f.Widerstand},
-        {73, " [N]", f.Seitenkraft},      {77, " [Nm]", f.MomentYNullpunkt},
-        {78, " [Nm]", f.MomentZNullpunkt}, {79, " [Nm]", f.MomentXNullpunkt},
-        {74, " [Nm]", f.MomentY},         {75, " [Nm]", f.MomentZ},
-        {76, " [Nm]", f.MomentX},
-    };
     int nr = 12;
-    for (const auto& w : werte) berechnet(b + "-" + std::to_string(nr++), t.T(w.n) + w.einheit, w.wert);
+    for (const TFlugzeugergebnis& e : Flugzeugergebnisse()) {
+        const std::string einheit = *e.Einheit ? std::string(" [") + e.Einheit + "]" : std::string();
+        berechnet(b + "-" + std::to_string(nr++), t.T(e.Text) + einheit, e.Wert(f));
+    }
     t.Ganz(b + "-FL_ANZ", 197, f.Flaechen.Count());
     for (int j = 0; j < f.Flaechen.Count(); ++j) {
         const TFLAECHE& fl = *f.Flaechen.Get(j);
@@ -243,12 +224,9 @@ std::vector<std::string> WerteExport(TFLUGZEUG* flugzeug, const THost& host, con
         t.Wert(s + "-5", 39, fl.Spannweite, " [m]");
         t.Wert(s + "-6", 40, fl.Streckung);
         t.Wert(s + "-7", 27, fl.Bezugstiefe, " [m]");
-        const std::pair<int, Extended> flaechenwerte[] = {
-            {31, fl.CA}, {36, fl.CS}, {41, fl.Cwi}, {32, fl.CWi}, {42, fl.CwiElliptisch},
-            {43, fl.CwiVerhaeltnis}, {56, fl.CWv}, {57, fl.CW}, {58, fl.Gleitzahl}, {59, fl.Steigzahl},
-        };
         int k = 8;
-        for (const auto& [n, wert] : flaechenwerte) berechnet(s + "-" + std::to_string(k++), t.T(n), wert);
+        for (const TFlaechenergebnis& e : Flaechenergebnisse())
+            berechnet(s + "-" + std::to_string(k++), t.T(e.Text), e.Wert(fl));
 
         // The strip table.
         t.Zellen({s, t.T(28)});

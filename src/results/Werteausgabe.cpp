@@ -10,6 +10,7 @@
 #include "common/Zahlentext.h"
 #include "evaluation/Gesamtbezugswerte.h"
 #include "evaluation/Nachlaufnaehe.h"
+#include "results/Ergebnisfelder.h"
 #include "model/TErgebnis.h"
 #include "model/T_FLAECHE.h"
 #include "model/T_FLUGZEUG.h"
@@ -88,7 +89,8 @@ std::string Streifenzeile(const TFLAECHE& flaeche, int streifen, bool gueltig, c
     return zeile;
 }
 
-/// The text with %1, %2, ... replaced by the given words.
+}  // namespace
+
 std::string Einsetzen(std::string text, std::initializer_list<std::string> woerter)
 {
     int nummer = 1;
@@ -99,8 +101,6 @@ std::string Einsetzen(std::string text, std::initializer_list<std::string> woert
     }
     return text;
 }
-
-}  // namespace
 
 std::string Seitentitel(const TFLUGZEUG& flugzeug, int seite, const THost& host)
 {
@@ -138,49 +138,23 @@ std::vector<std::string> FlugzeugText(TFLUGZEUG& f, const THost& host, char tren
     s.Text(231, s.Zahl(f.Flaechenbelastung) + "kg/m^2 = " + s.Zahl(f.Flaechenbelastung * 10.0L) + "g/dm^2", false);
     s.Eingabe(238, f.Luftdichte, "kg/m^3");
     s.Leer();
-    s.Ergebnis(14, f.AuslegungsCa);
-    s.Ergebnis(34, f.CS);
-    s.Ergebnis(15, f.CWi);
-    s.Ergebnis(50, f.CWv);
-    s.Ergebnis(49, f.InterferenzWiderstand);
-    s.Ergebnis(65, f.RumpfWiderstand);
-    s.Ergebnis(51, f.CW);
-    s.Ergebnis(52, f.Gleitzahl);
-    s.Ergebnis(53, f.Steigzahl);
-    s.Ergebnis(54, f.Gleitwinkel, " Grad");
-    s.Ergebnis(55, f.Sinkgeschwindigkeit, " m/s");
-    s.Text(11, s.Zahl(f.FlugGeschwindigkeit) + "m/s = " + s.Zahl(f.FlugGeschwindigkeit * 3.6L) + "km/h", true);
-    s.Leer();
-    s.Ueberschrift(46);
-    s.Ergebnis(16, f.CmyNullpunkt);
-    s.Ergebnis(17, f.CmzNullpunkt);
-    s.Ergebnis(20, f.CmxNullpunkt);
-    s.Leer();
-    s.Ueberschrift(66);
-    s.Ergebnis(67, f.Cmy);
-    s.Ergebnis(68, f.Cmz);
-    s.Ergebnis(69, f.Cmx);
-    s.Leer();
-    s.Ergebnis(21, f.Auftriebsanstiegswinkel);
-    s.Ergebnis(86, f.SchwerpunktX, "m");
-    s.Ergebnis(87, f.WiderstandspunktZ, "m");
-    s.Ergebnis(22, f.Momentenbezugspunkt.x, "m");
-    s.Ergebnis(23, f.Neutralpunkt, "m");
-    s.Text(24,
-           s.Zahl(f.Stabilitaetsmass) + "% = " + s.Zahl(f.Neutralpunkt - f.SchwerpunktX) + "m" + host.Ausgabetext(47),
-           true);
-    s.Leer();
-    s.Ergebnis(71, f.Auftrieb, "N");
-    s.Ergebnis(72, f.Widerstand, "N");
-    s.Ergebnis(73, f.Seitenkraft, "N");
-    s.Leer();
-    s.Ergebnis(77, f.MomentYNullpunkt, "Nm");
-    s.Ergebnis(78, f.MomentZNullpunkt, "Nm");
-    s.Ergebnis(79, f.MomentXNullpunkt, "Nm");
-    s.Leer();
-    s.Ergebnis(74, f.MomentY, "Nm");
-    s.Ergebnis(75, f.MomentZ, "Nm");
-    s.Ergebnis(76, f.MomentX, "Nm");
+    for (const TFlugzeugergebnis& e : Flugzeugergebnisse()) {
+        if (e.Abschnitt != 0) s.Leer();
+        if (e.Abschnitt > 0) s.Ueberschrift(e.Abschnitt);
+        const Extended wert = e.Wert(f);
+        switch (e.Form) {
+        case TSeitenform::Zahl: s.Ergebnis(e.Text, wert, e.Seiteneinheit); break;
+        case TSeitenform::MitKmh:
+            s.Text(e.Text, s.Zahl(wert) + e.Seiteneinheit + " = " + s.Zahl(wert * 3.6L) + "km/h", true);
+            break;
+        case TSeitenform::MitAbstand:
+            s.Text(e.Text,
+                   s.Zahl(wert) + e.Seiteneinheit + " = " + s.Zahl(f.Neutralpunkt - f.SchwerpunktX) + "m" +
+                       host.Ausgabetext(47),
+                   true);
+            break;
+        }
+    }
     const TRobusterNeutralpunkt& r = f.NeutralpunktRobust;
     if (r.Gueltig) {
         // After all other values, so that every line before keeps its place.
@@ -223,16 +197,7 @@ std::vector<std::string> FlaechenText(const TFLAECHE& fl, const THost& host, cha
     s.Eingabe(40, fl.Streckung);
     s.Eingabe(27, fl.Bezugstiefe, "m");
     s.Leer();
-    s.Ergebnis(31, fl.CA);
-    s.Ergebnis(36, fl.CS);
-    s.Ergebnis(41, fl.Cwi);
-    s.Ergebnis(32, fl.CWi);
-    s.Ergebnis(42, fl.CwiElliptisch);
-    s.Ergebnis(43, fl.CwiVerhaeltnis);
-    s.Ergebnis(56, fl.CWv);
-    s.Ergebnis(57, fl.CW);
-    s.Ergebnis(58, fl.Gleitzahl);
-    s.Ergebnis(59, fl.Steigzahl);
+    for (const TFlaechenergebnis& e : Flaechenergebnisse()) s.Ergebnis(e.Text, e.Wert(fl));
     s.Leer();
     s.Ueberschrift(28);
     s.Leer();

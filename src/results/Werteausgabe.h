@@ -3,12 +3,16 @@
 #pragma once
 
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
 class TFLUGZEUG;
 class TFLAECHE;
 class THost;
+
+/// An output text with its marks %1, %2, ... replaced by `woerter` in that order (each mark once).
+std::string Einsetzen(std::string text, std::initializer_list<std::string> woerter);
 
 /// Caption of page 0 (the aircraft) or of page k (surface k-1: "k-1) Bezeichnung").
 std::string Seitentitel(const TFLUGZEUG& flugzeug, int seite, const THost& host);

@@ -293,6 +293,7 @@ const struct {
     {185, 228, "geometry export"},
     {230, 230, "geometry export"},
     {300, 301, "settings file and program folder messages"},
+    {302, 325, "messages, status lines and report captions of the command line"},
 };
 
 std::set<int> Ausgabetextnummern()

@@ -1,39 +1,21 @@
 // velion-cli design end to end on the example sailplane: JSON with every result field and strip
 // slot, the result and transfer files, the results pages in both languages, and the exit codes of
 // a failed design and of bad input.
-#include <sys/wait.h>
-
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
 #include "app/Sprachtexte.h"
+#include "cli/CliAufruf.h"
 #include "common/Textdatei.h"
+#include "results/Ergebnisfelder.h"
 
 namespace {
 
-struct TAusgabe {
-    int Code;
-    std::string Text;
-};
-
-/// Runs velion-cli with the arguments; `umleitung` says where stderr goes.
-TAusgabe Starte(const std::string& argumente, const char* umleitung = "2>&1")
-{
-    const std::string befehl = std::string("'") + VELION_CLI + "' " + argumente + " " + umleitung;
-    FILE* rohr = ::popen(befehl.c_str(), "r");
-    std::string text;
-    std::array<char, 4096> puffer{};
-    while (std::fgets(puffer.data(), puffer.size(), rohr)) text += puffer.data();
-    const int status = ::pclose(rohr);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, text};
-}
-
-const std::string Segler = std::string("'") + VELION_EXAMPLES + "/Segler.vel'";
+const std::string Segler = Beispielszene("Segler").string();
 
 class BefehlDesign : public ::testing::Test {
 protected:
@@ -45,18 +27,26 @@ protected:
         std::filesystem::create_directories(ordner);
     }
     void TearDown() override { std::filesystem::remove_all(ordner); }
-    std::string Ordner() const { return "'" + ordner.string() + "'"; }
+
+    /// velion-cli design on the sailplane with `argumente` after the scene.
+    TCliAufruf Design(const std::vector<std::string>& argumente)
+    {
+        std::vector<std::string> alle{"design", Segler};
+        alle.insert(alle.end(), argumente.begin(), argumente.end());
+        return StarteCli(alle, ordner, "aufruf" + std::to_string(aufrufe++));
+    }
+    std::string Pfad(const char* name) const { return (ordner / name).string(); }
 
     std::filesystem::path ordner;
+    int aufrufe = 0;
 };
 
 TEST_F(BefehlDesign, JsonCarriesTheResultsAndTheFilesAreWritten)
 {
-    const TAusgabe a = Starte("design " + Segler + " --ziel 2 --wert 0.6 --json --quiet --out " + Ordner() +
-                                  "/segler.txt --transfer " + Ordner(),
-                              "2>/dev/null");
-    ASSERT_EQ(a.Code, 0) << a.Text;
-    const nlohmann::json j = nlohmann::json::parse(a.Text);
+    const TCliAufruf a = Design({"--ziel", "2", "--wert", "0.6", "--json", "--quiet", "--out", Pfad("segler.txt"),
+                                 "--transfer", ordner.string()});
+    ASSERT_EQ(a.Rueckgabe, 0) << a.Fehler;
+    const nlohmann::json j = nlohmann::json::parse(a.Aus);
     EXPECT_NEAR(j["AuslegungsCa"].get<double>(), 0.6, 1e-6);
     EXPECT_EQ(j["Auslegungsnummer"], 2);
     EXPECT_TRUE(j["Auslegung"][0]["Erfolg"].get<bool>());
@@ -69,6 +59,14 @@ TEST_F(BefehlDesign, JsonCarriesTheResultsAndTheFilesAreWritten)
     for (const char* slot : {"Gamma", "Ca", "Re", "AlfaEffektiv", "CaMax", "Cwv", "AbrissOben", "BlaseUnten"})
         EXPECT_TRUE(streifen.contains(slot)) << slot;
     EXPECT_TRUE(streifen["Hinterkante"].contains("x"));
+    // Every result field of the table, for the aircraft and for each surface.
+    for (const TFlugzeugergebnis& e : Flugzeugergebnisse()) {
+        if (e.Schluessel) {
+            EXPECT_TRUE(j.at(e.Schluessel).is_number()) << e.Schluessel;
+        }
+    }
+    for (const TFlaechenergebnis& e : Flaechenergebnisse())
+        EXPECT_TRUE(j["Flaechen"][0].at(e.Schluessel).is_number()) << e.Schluessel;
 
     const std::vector<std::string> datei = LeseTextzeilen(ordner / "segler.VelOut");
     ASSERT_FALSE(datei.empty());
@@ -83,32 +81,37 @@ TEST_F(BefehlDesign, PrintsTheResultsPagesInTheChosenLanguage)
         TSprachtexte texte;
         texte.EingestellteSprache = sprache;
         ASSERT_TRUE(texte.SpracheLaden(std::filesystem::path(VELION_SOURCE) / "resources"));
-        const TAusgabe a = Starte("design " + Segler + " --ziel 1 --wert 3 --quiet --sprache " + sprache, "2>/dev/null");
-        ASSERT_EQ(a.Code, 0) << a.Text;
-        EXPECT_NE(a.Text.find("== " + texte.Ausgabetext(3) + " ==\n"), std::string::npos) << a.Text;
-        EXPECT_NE(a.Text.find(texte.Ausgabetext(12) + " = 3.00000°\n"), std::string::npos) << a.Text;
-        EXPECT_NE(a.Text.find(texte.Ausgabetext(52) + " = "), std::string::npos);
-        EXPECT_NE(a.Text.find("== 0) "), std::string::npos);
+        const TCliAufruf a = Design({"--ziel", "1", "--wert", "3", "--quiet", "--sprache", sprache});
+        ASSERT_EQ(a.Rueckgabe, 0) << a.Fehler;
+        EXPECT_NE(a.Aus.find("== " + texte.Ausgabetext(3) + " ==\n"), std::string::npos) << a.Aus;
+        EXPECT_NE(a.Aus.find(texte.Ausgabetext(12) + " = 3.00000°\n"), std::string::npos) << a.Aus;
+        EXPECT_NE(a.Aus.find(texte.Ausgabetext(52) + " = "), std::string::npos);
+        EXPECT_NE(a.Aus.find("== 0) "), std::string::npos);
     }
 }
 
 TEST_F(BefehlDesign, FailedDesignExitsWithOneAndWritesNothing)
 {
-    const TAusgabe a = Starte("design " + Segler + " --ziel 2 --wert 6 --quiet --out " + Ordner() + "/x.VelOut --transfer " +
-                              Ordner());
-    EXPECT_EQ(a.Code, 1) << a.Text;
+    const TCliAufruf a = Design({"--ziel", "2", "--wert", "6", "--quiet", "--out", Pfad("x.VelOut"), "--transfer",
+                                 ordner.string()});
+    EXPECT_EQ(a.Rueckgabe, 1) << a.Fehler;
     EXPECT_FALSE(std::filesystem::exists(ordner / "x.VelOut"));
     EXPECT_FALSE(std::filesystem::exists(ordner / "transfer.txt"));
 }
 
 TEST_F(BefehlDesign, BadInputExitsWithTwo)
 {
-    for (const std::string argumente :
-         {"--ziel 1 --wert 100", "--ziel 2 --wert abc", "--ziel 5 --wert 0", "--ziel 3 --wert 101", "--ziel 6"}) {
-        SCOPED_TRACE(argumente);
-        EXPECT_EQ(Starte("design " + Segler + " --quiet " + argumente).Code, 2);
+    const std::vector<std::vector<std::string>> faelle = {{"--ziel", "1", "--wert", "100"},
+                                                          {"--ziel", "2", "--wert", "abc"},
+                                                          {"--ziel", "5", "--wert", "0"},
+                                                          {"--ziel", "3", "--wert", "101"},
+                                                          {"--ziel", "6"}};
+    for (std::vector<std::string> argumente : faelle) {
+        SCOPED_TRACE(::testing::PrintToString(argumente));
+        argumente.push_back("--quiet");
+        EXPECT_EQ(Design(argumente).Rueckgabe, 2);
     }
-    EXPECT_EQ(Starte("design '" + ordner.string() + "/fehlt.vel' --quiet").Code, 2);
+    EXPECT_EQ(StarteCli({"design", Pfad("fehlt.vel"), "--quiet"}, ordner, "fehlt").Rueckgabe, 2);
 }
 
 }  // namespace

@@ -25,22 +25,19 @@ std::vector<std::string> Beispiele()
     return namen;
 }
 
-bool Gelingt(const std::string& befehl) { return std::system((befehl + " >/dev/null 2>&1").c_str()) == 0; }
+/// stdout and stderr of a checking tool, one after the other.
+std::string Ausgabe(const std::string& programm, const std::vector<std::string>& argumente, const std::string& kennung)
+{
+    const TCliAufruf r = StarteProgramm(programm, argumente, Ordner, kennung);
+    return r.Aus + r.Fehler;
+}
 
 /// A Python that has ezdxf: Debian's own interpreter first, where the package installs it.
 std::optional<std::string> PythonMitEzdxf()
 {
     for (const std::string p : {"/usr/bin/python3", "python3"})
-        if (Gelingt(p + " -c 'import ezdxf'")) return p;
+        if (StarteProgramm(p, {"-c", "import ezdxf"}, Ordner, "ezdxf_da").Rueckgabe == 0) return p;
     return std::nullopt;
-}
-
-/// Output of a shell command, read through a file in the test folder.
-std::string Ausgabe(const std::string& befehl, const std::string& kennung)
-{
-    const auto datei = Ordner / (kennung + ".aus");
-    std::system((befehl + " >'" + datei.string() + "' 2>&1").c_str());
-    return LeseDateiRoh(datei);
 }
 
 /// The first number after the colon of the report line that starts with `bezeichnung`; -1 without one.
@@ -68,8 +65,8 @@ TEST(BefehlDxf, EveryExampleDrawingPassesTheAuditOfAnIndependentReader)
         const auto dxf = Ordner / (name + ".dxf");
         const TCliAufruf r = StarteCli({"dxf", Beispielszene(name).string(), dxf.string(), "--quiet"}, Ordner, name + "_dxf");
         ASSERT_EQ(r.Rueckgabe, 0) << r.Fehler;
-        const std::string bericht = Ausgabe(*python + " '" + VELION_SOURCE + "/tests/cli/dxf_pruefen.py' '" + dxf.string() + "'",
-                                            name + "_ezdxf");
+        const std::string bericht =
+            Ausgabe(*python, {std::string(VELION_SOURCE) + "/tests/cli/dxf_pruefen.py", dxf.string()}, name + "_ezdxf");
         EXPECT_NE(bericht.find("FEHLER 0\n"), std::string::npos) << bericht;
         std::map<std::string, int> anzahl;
         std::istringstream zeilen(bericht);
@@ -82,7 +79,7 @@ TEST(BefehlDxf, EveryExampleDrawingPassesTheAuditOfAnIndependentReader)
 
 TEST(BefehlStl, EveryClosedExampleBodyHasNoOpenEdgesForAnIndependentMeshTool)
 {
-    if (!Gelingt("admesh --version")) GTEST_SKIP() << "admesh is not installed (scripts/setup installs it)";
+    if (StarteProgramm("admesh", {"--version"}, Ordner, "admesh_da").Rueckgabe != 0) GTEST_SKIP() << "admesh is not installed (scripts/setup installs it)";
     for (const std::string& name : Beispiele()) {
         SCOPED_TRACE(name);
         const auto stl = Ordner / (name + ".stl");
@@ -90,7 +87,7 @@ TEST(BefehlStl, EveryClosedExampleBodyHasNoOpenEdgesForAnIndependentMeshTool)
                                        Ordner, name + "_stl");
         ASSERT_EQ(r.Rueckgabe, 0) << r.Fehler;
         // Only the check: no repair step may hide an open edge.
-        const std::string bericht = Ausgabe("admesh -n -u -f -d -v '" + stl.string() + "'", name + "_admesh");
+        const std::string bericht = Ausgabe("admesh", {"-n", "-u", "-f", "-d", "-v", stl.string()}, name + "_admesh");
         // A facet with a disconnected edge borders an open edge; a backwards edge is a facet turned
         // against its neighbours.
         EXPECT_EQ(Zaehlwert(bericht, "Total disconnected facets"), 0) << bericht;

@@ -1,68 +1,61 @@
 // velion-cli profile end to end: text and JSON output, and exit code 2 with one message on bad input.
-#include <sys/wait.h>
-
-#include <array>
 #include <cmath>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include "cli/CliAufruf.h"
+
 namespace {
 
-struct TAusgabe {
-    int Code;
-    std::string Text;
-};
-
-// Runs velion-cli with the arguments; stdout and stderr together.
-TAusgabe Starte(const std::string& argumente)
+/// velion-cli profile with `argumente`; each call of a test gets its own output files.
+TCliAufruf Profile(const std::vector<std::string>& argumente)
 {
-    const std::string befehl = std::string("'") + VELION_CLI + "' " + argumente + " 2>&1";
-    FILE* rohr = ::popen(befehl.c_str(), "r");
-    std::string text;
-    std::array<char, 512> puffer{};
-    while (std::fgets(puffer.data(), puffer.size(), rohr)) text += puffer.data();
-    const int status = ::pclose(rohr);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, text};
+    static int aufrufe = 0;
+    std::vector<std::string> alle{"profile"};
+    alle.insert(alle.end(), argumente.begin(), argumente.end());
+    return StarteCli(alle, CliOrdner("velion_profile"),
+                     std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + std::to_string(aufrufe++));
 }
 
-std::string Daten(const char* name) { return std::string("'") + VELION_TESTDATA + "/" + name + "'"; }
+std::string Daten(const char* name) { return std::string(VELION_TESTDATA) + "/" + name; }
 
-std::string Beispiel(const char* name) { return std::string("'") + VELION_EXAMPLES + "/" + name + "'"; }
+std::string Beispiel(const char* name) { return std::string(VELION_EXAMPLES) + "/" + name; }
 
 // The JSON object of a run that must succeed.
-nlohmann::json Json(const std::string& argumente)
+nlohmann::json Json(std::vector<std::string> argumente)
 {
-    const TAusgabe a = Starte("profile --json " + argumente);
-    EXPECT_EQ(a.Code, 0) << a.Text;
-    return nlohmann::json::parse(a.Text);
+    argumente.insert(argumente.begin(), "--json");
+    const TCliAufruf a = Profile(argumente);
+    EXPECT_EQ(a.Rueckgabe, 0) << a.Fehler;
+    return nlohmann::json::parse(a.Aus);
 }
 
 }  // namespace
 
 TEST(BefehlProfile, PrintsTitleCountAndChecks)
 {
-    const TAusgabe a = Starte("profile " + Daten("profil_nase_hoch.dat"));
-    EXPECT_EQ(a.Code, 0) << a.Text;
-    EXPECT_NE(a.Text.find("Titel: Nase zu hoch"), std::string::npos) << a.Text;
-    EXPECT_NE(a.Text.find("Anzahl: 5"), std::string::npos) << a.Text;
-    EXPECT_NE(a.Text.find("Nasenhoehe: NICHT bestanden"), std::string::npos) << a.Text;
-    EXPECT_NE(a.Text.find("Nasenposition: bestanden"), std::string::npos) << a.Text;
+    const TCliAufruf a = Profile({Daten("profil_nase_hoch.dat")});
+    EXPECT_EQ(a.Rueckgabe, 0) << a.Fehler;
+    EXPECT_NE(a.Aus.find("Titel: Nase zu hoch"), std::string::npos) << a.Aus;
+    EXPECT_NE(a.Aus.find("Anzahl: 5"), std::string::npos) << a.Aus;
+    EXPECT_NE(a.Aus.find("Nasenhoehe: NICHT bestanden"), std::string::npos) << a.Aus;
+    EXPECT_NE(a.Aus.find("Nasenposition: bestanden"), std::string::npos) << a.Aus;
 }
 
 TEST(BefehlProfile, JsonUsesTheFieldNames)
 {
-    const TAusgabe a = Starte("profile --json " + Daten("profil_nase_hoch.dat"));
-    EXPECT_EQ(a.Code, 0) << a.Text;
+    const TCliAufruf a = Profile({"--json", Daten("profil_nase_hoch.dat")});
+    EXPECT_EQ(a.Rueckgabe, 0) << a.Fehler;
     for (const char* feld : {"\"Titel\": \"Nase zu hoch\"", "\"Dateiname\": \"profil_nase_hoch.dat\"", "\"Anzahl\": 5",
                              "\"Nasenhoehe\": false", "\"Endleistenmitte\": true", "\"EinPunktBeiXNull\": true",
                              "\"AnzahlXNull\": 1", "\"AlleBestanden\": false"}) {
         SCOPED_TRACE(feld);
-        EXPECT_NE(a.Text.find(feld), std::string::npos) << a.Text;
+        EXPECT_NE(a.Aus.find(feld), std::string::npos) << a.Aus;
     }
 }
 
@@ -70,17 +63,18 @@ TEST(BefehlProfile, UnreadableInputExitsWithTwoAndOneMessage)
 {
     for (const char* datei : {"profil_drei_zahlen.dat", "fehlt.dat"}) {
         SCOPED_TRACE(datei);
-        const TAusgabe a = Starte("profile " + Daten(datei));
-        EXPECT_EQ(a.Code, 2);
-        EXPECT_EQ(a.Text.rfind("Fehler: ", 0), 0u) << a.Text;
-        EXPECT_NE(a.Text.find(datei), std::string::npos) << a.Text;
-        EXPECT_EQ(a.Text.find('\n'), a.Text.size() - 1) << a.Text;
+        const TCliAufruf a = Profile({Daten(datei)});
+        EXPECT_EQ(a.Rueckgabe, 2);
+        EXPECT_EQ(a.Aus, "");
+        EXPECT_EQ(a.Fehler.rfind("Fehler: ", 0), 0u) << a.Fehler;
+        EXPECT_NE(a.Fehler.find(datei), std::string::npos) << a.Fehler;
+        EXPECT_EQ(a.Fehler.find('\n'), a.Fehler.size() - 1) << a.Fehler;
     }
 }
 
 TEST(BefehlProfile, JsonHasCharacteristicValuesAndPanelPolar)
 {
-    const nlohmann::json j = Json("--alpha 0:8:2 " + Beispiel("Naca2412.dat"));
+    const nlohmann::json j = Json({"--alpha", "0:8:2", Beispiel("Naca2412.dat")});
     for (const char* name : {"Dicke", "Dickenruecklage", "Woelbung", "Woelbungsruecklage", "Alfa0", "Cm0",
                              "Auftriebsanstieg", "Neutralpunktlage", "AlfaIdeal", "CaIdeal"}) {
         SCOPED_TRACE(name);
@@ -99,13 +93,13 @@ TEST(BefehlProfile, JsonHasCharacteristicValuesAndPanelPolar)
             EXPECT_GT(polare[k]["Ca"].get<double>(), polare[k - 1]["Ca"].get<double>());
         }
     }
-    EXPECT_TRUE(Json(Beispiel("Naca2412.dat"))["Polare"].empty());
+    EXPECT_TRUE(Json({Beispiel("Naca2412.dat")})["Polare"].empty());
 }
 
 TEST(BefehlProfile, StripAnalysisPerAngleAndBubbleSwitch)
 {
-    const nlohmann::json ohne = Json("--alpha 2:-2:2 --re 5e4 " + Beispiel("Naca2412.dat"));
-    const nlohmann::json mit = Json("--alpha 2:-2:2 --re 5e4 --blase " + Beispiel("Naca2412.dat"));
+    const nlohmann::json ohne = Json({"--alpha", "2:-2:2", "--re", "5e4", Beispiel("Naca2412.dat")});
+    const nlohmann::json mit = Json({"--alpha", "2:-2:2", "--re", "5e4", "--blase", Beispiel("Naca2412.dat")});
     ASSERT_EQ(ohne["Polare"].size(), 3u);
     ASSERT_EQ(mit["Polare"].size(), 3u);
     EXPECT_DOUBLE_EQ(ohne["Polare"][2]["Alfa"].get<double>(), -2.0);
@@ -126,30 +120,34 @@ TEST(BefehlProfile, StripAnalysisPerAngleAndBubbleSwitch)
 
 TEST(BefehlProfile, TextListsValuesWithUnitsAndThePolarTable)
 {
-    const TAusgabe a = Starte("profile --alpha 4 --re 2e5 " + Beispiel("Naca2412.dat"));
-    EXPECT_EQ(a.Code, 0) << a.Text;
+    const TCliAufruf a = Profile({"--alpha", "4", "--re", "2e5", Beispiel("Naca2412.dat")});
+    EXPECT_EQ(a.Rueckgabe, 0) << a.Fehler;
     for (const char* zeile : {"Beiwerte:", "  Dicke = 11.98500 %", "  Nullauftriebswinkel Alfa0 = -2.07", "Polare:",
                               "BlaseUnten", "    4.00000"}) {
         SCOPED_TRACE(zeile);
-        EXPECT_NE(a.Text.find(zeile), std::string::npos) << a.Text;
+        EXPECT_NE(a.Aus.find(zeile), std::string::npos) << a.Aus;
     }
-    const TAusgabe englisch = Starte("profile --sprache english " + Beispiel("Naca2412.dat"));
-    EXPECT_EQ(englisch.Code, 0) << englisch.Text;
-    EXPECT_NE(englisch.Text.find("  Camber position = 42.42900 %"), std::string::npos) << englisch.Text;
+    const TCliAufruf englisch = Profile({"--sprache", "english", Beispiel("Naca2412.dat")});
+    EXPECT_EQ(englisch.Rueckgabe, 0) << englisch.Fehler;
+    EXPECT_NE(englisch.Aus.find("  Camber position = 42.42900 %"), std::string::npos) << englisch.Aus;
 }
 
 TEST(BefehlProfile, BadAnalysisOptionsExitWithTwo)
 {
-    for (const char* argumente : {"--alpha 0:8:0", "--alpha 0:8", "--alpha x", "--alpha 0:1e9:1e-9", "--alpha 2 --re -5",
-                                  "--re 1e5", "--blase --alpha 2"}) {
-        SCOPED_TRACE(argumente);
-        const TAusgabe a = Starte(std::string("profile ") + argumente + " " + Beispiel("Naca2412.dat"));
-        EXPECT_EQ(a.Code, 2) << a.Text;
-        EXPECT_FALSE(a.Text.empty());
+    const std::vector<std::vector<std::string>> faelle = {
+        {"--alpha", "0:8:0"}, {"--alpha", "0:8"},          {"--alpha", "x"},           {"--alpha", "0:1e9:1e-9"},
+        {"--alpha", "2", "--re", "-5"}, {"--re", "1e5"}, {"--blase", "--alpha", "2"},
+    };
+    for (std::vector<std::string> argumente : faelle) {
+        SCOPED_TRACE(::testing::PrintToString(argumente));
+        argumente.push_back(Beispiel("Naca2412.dat"));
+        const TCliAufruf a = Profile(argumente);
+        EXPECT_EQ(a.Rueckgabe, 2) << a.Fehler;
+        EXPECT_FALSE(a.Fehler.empty());
     }
-    const TAusgabe a = Starte("profile --alpha 2 " + Daten("aero_zwei_punkte.dat"));
-    EXPECT_EQ(a.Code, 2) << a.Text;
-    EXPECT_NE(a.Text.find("mindestens 3 Punkte"), std::string::npos) << a.Text;
+    const TCliAufruf a = Profile({"--alpha", "2", Daten("aero_zwei_punkte.dat")});
+    EXPECT_EQ(a.Rueckgabe, 2) << a.Fehler;
+    EXPECT_NE(a.Fehler.find("mindestens 3 Punkte"), std::string::npos) << a.Fehler;
 }
 
 TEST(BefehlProfile, TooManyPointsForThePanelMethodAreRefusedUpFront)
@@ -165,11 +163,10 @@ TEST(BefehlProfile, TooManyPointsForThePanelMethodAreRefusedUpFront)
             aus << 0.5 + 0.5 * std::cos(w) << ' ' << 0.05 * std::sin(w) << '\n';
         }
     }
-    const std::string name = "'" + datei.string() + "'";
-    const TAusgabe beiwerte = Starte("profile " + name);
-    EXPECT_EQ(beiwerte.Code, 0) << beiwerte.Text;
-    const TAusgabe polare = Starte("profile --alpha 2 " + name);
-    EXPECT_EQ(polare.Code, 2) << polare.Text;
-    EXPECT_NE(polare.Text.find("höchstens 2001 Punkten, die Datei hat 2002"), std::string::npos) << polare.Text;
+    const TCliAufruf beiwerte = Profile({datei.string()});
+    EXPECT_EQ(beiwerte.Rueckgabe, 0) << beiwerte.Fehler;
+    const TCliAufruf polare = Profile({"--alpha", "2", datei.string()});
+    EXPECT_EQ(polare.Rueckgabe, 2) << polare.Fehler;
+    EXPECT_NE(polare.Fehler.find("höchstens 2001 Punkten, die Datei hat 2002"), std::string::npos) << polare.Fehler;
     std::filesystem::remove(datei);
 }

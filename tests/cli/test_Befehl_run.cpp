@@ -2,23 +2,17 @@
 // its JSON compared with the same run in process; bad input; Ctrl-C during a run.
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <cmath>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include <nlohmann/json.hpp>
 
+#include "cli/CliAufruf.h"
 #include "control/Rechenlauf.h"
 #include "evaluation/Gesamtbezugswerte.h"
 #include "model/TErgebnis.h"
@@ -26,62 +20,9 @@
 #include "geometry/Szenenaufbau.h"
 #include "model/Szenendatei.h"
 
-extern char** environ;
-
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Lesen(const fs::path& datei)
-{
-    std::ifstream ein(datei, std::ios::binary);
-    std::ostringstream s;
-    s << ein.rdbuf();
-    return s.str();
-}
-
-/// velion-cli started with its output in files; optionally interrupted with SIGINT once its
-/// progress line shows `unterbrechenBei`.
-struct TAufruf {
-    int Code = -1;
-    std::string Aus;
-    std::string Fehler;
-};
-
-TAufruf Aufrufen(const std::vector<std::string>& argumente, const fs::path& ordner, const std::string& unterbrechenBei = {})
-{
-    const fs::path aus = ordner / "stdout.txt";
-    const fs::path fehler = ordner / "stderr.txt";
-    posix_spawn_file_actions_t aktionen;
-    posix_spawn_file_actions_init(&aktionen);
-    posix_spawn_file_actions_addopen(&aktionen, 1, aus.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&aktionen, 2, fehler.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    std::vector<std::string> alle{VELION_CLI};
-    alle.insert(alle.end(), argumente.begin(), argumente.end());
-    std::vector<char*> argv;
-    for (std::string& a : alle) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    pid_t pid = 0;
-    const int start = posix_spawn(&pid, VELION_CLI, &aktionen, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&aktionen);
-    TAufruf r;
-    if (start != 0) return r;
-    int status = 0;
-    if (!unterbrechenBei.empty()) {
-        const auto ende = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-        while (std::chrono::steady_clock::now() < ende && waitpid(pid, &status, WNOHANG) == 0) {
-            if (Lesen(fehler).find(unterbrechenBei) != std::string::npos) {
-                kill(pid, SIGINT);
-                break;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
-    }
-    if (waitpid(pid, &status, 0) == pid && WIFEXITED(status)) r.Code = WEXITSTATUS(status);
-    r.Aus = Lesen(aus);
-    r.Fehler = Lesen(fehler);
-    return r;
-}
 
 class BefehlRun : public ::testing::Test {
 protected:
@@ -101,7 +42,14 @@ protected:
         return datei;
     }
 
+    /// velion-cli on `argumente`, with Ctrl-C once stderr shows `unterbrechenBei` when given.
+    TCliAufruf Aufrufen(const std::vector<std::string>& argumente, const std::string& unterbrechenBei = {})
+    {
+        return StarteCli(argumente, ordner_, "aufruf" + std::to_string(aufrufe_++), unterbrechenBei);
+    }
+
     fs::path ordner_;
+    int aufrufe_ = 0;
 };
 
 }  // namespace
@@ -112,8 +60,8 @@ TEST_F(BefehlRun, JsonCarriesAircraftSurfacesAndStripsOfTheRunInProcess)
     szene->Flugzeug->Anstellwinkel = 1.0L;
     const fs::path datei = Schreiben(*szene);
 
-    const TAufruf r = Aufrufen({"run", datei.string(), "--alpha", "3,5", "--json", "--quiet", "--threads", "2"}, ordner_);
-    ASSERT_EQ(r.Code, 0) << r.Fehler;
+    const TCliAufruf r = Aufrufen({"run", datei.string(), "--alpha", "3,5", "--json", "--quiet", "--threads", "2"});
+    ASSERT_EQ(r.Rueckgabe, 0) << r.Fehler;
     EXPECT_EQ(r.Fehler, "");
     const nlohmann::json j = nlohmann::json::parse(r.Aus);
 
@@ -161,8 +109,8 @@ TEST_F(BefehlRun, JsonCarriesAircraftSurfacesAndStripsOfTheRunInProcess)
 TEST_F(BefehlRun, TextShowsProgressOnStderrAndResultsOnStdout)
 {
     const fs::path datei = Schreiben(*testflugzeuge::Rechteckfluegel(1.0L, 0.2L, 4, 3));
-    const TAufruf r = Aufrufen({"run", datei.string(), "--alpha", "4", "--no-multithread"}, ordner_);
-    ASSERT_EQ(r.Code, 0) << r.Fehler;
+    const TCliAufruf r = Aufrufen({"run", datei.string(), "--alpha", "4", "--no-multithread"});
+    ASSERT_EQ(r.Rueckgabe, 0) << r.Fehler;
     EXPECT_NE(r.Aus.find("Streckung"), std::string::npos);
     EXPECT_NE(r.Aus.find("Streifentiefe"), std::string::npos) << "the strip table is headed by the slot names";
     EXPECT_NE(r.Aus.find("Streifen der Fläche 0"), std::string::npos);
@@ -179,8 +127,8 @@ TEST_F(BefehlRun, WakeOptionOverridesTheSceneSwitches)
     double ca[2];
     const char* faelle[] = {"aus", "komplett"};
     for (int i = 0; i < 2; ++i) {
-        const TAufruf r = Aufrufen({"run", datei.string(), "--alpha", "6", "--wake", faelle[i], "--json", "--quiet"}, ordner_);
-        ASSERT_EQ(r.Code, 0) << r.Fehler;
+        const TCliAufruf r = Aufrufen({"run", datei.string(), "--alpha", "6", "--wake", faelle[i], "--json", "--quiet"});
+        ASSERT_EQ(r.Rueckgabe, 0) << r.Fehler;
         ca[i] = nlohmann::json::parse(r.Aus).at("AuslegungsCa").get<double>();
     }
     EXPECT_NE(ca[0], ca[1]);
@@ -193,16 +141,16 @@ TEST_F(BefehlRun, LoeserOptionChoosesTheMethodAndBothAgree)
     nlohmann::json j[2];
     const char* verfahren[] = {"genau", "schnell"};
     for (int i = 0; i < 2; ++i) {
-        const TAufruf r = Aufrufen({"run", datei.string(), "--alpha", "3", "--loeser", verfahren[i], "--json", "--quiet"}, ordner_);
-        ASSERT_EQ(r.Code, 0) << r.Fehler;
+        const TCliAufruf r = Aufrufen({"run", datei.string(), "--alpha", "3", "--loeser", verfahren[i], "--json", "--quiet"});
+        ASSERT_EQ(r.Rueckgabe, 0) << r.Fehler;
         j[i] = nlohmann::json::parse(r.Aus);
     }
     for (const char* feld : {"AuslegungsCa", "CWi", "Cmy"}) {
         const double genau = j[0].at(feld).get<double>();
         EXPECT_NEAR(j[1].at(feld).get<double>(), genau, 1e-10 * std::fabs(genau)) << feld;
     }
-    const TAufruf falsch = Aufrufen({"run", datei.string(), "--loeser", "halb"}, ordner_);
-    EXPECT_EQ(falsch.Code, 2);
+    const TCliAufruf falsch = Aufrufen({"run", datei.string(), "--loeser", "halb"});
+    EXPECT_EQ(falsch.Rueckgabe, 2);
     EXPECT_NE(falsch.Fehler.find("--loeser"), std::string::npos) << falsch.Fehler;
 }
 
@@ -218,8 +166,8 @@ TEST_F(BefehlRun, BadInputEndsWithCodeTwo)
     };
     for (const auto& argumente : faelle) {
         SCOPED_TRACE(argumente.back());
-        const TAufruf r = Aufrufen(argumente, ordner_);
-        EXPECT_EQ(r.Code, 2) << r.Fehler;
+        const TCliAufruf r = Aufrufen(argumente);
+        EXPECT_EQ(r.Rueckgabe, 2) << r.Fehler;
         EXPECT_EQ(r.Aus, "");
         EXPECT_NE(r.Fehler, "");
     }
@@ -232,9 +180,9 @@ TEST_F(BefehlRun, CtrlCStopsTheRunWithoutResults)
     szene->Flugzeug->Anstellwinkel = 5.0L;
     const fs::path datei = Schreiben(*szene);
     const auto start = std::chrono::steady_clock::now();
-    const TAufruf r = Aufrufen({"run", datei.string(), "--wake", "einzel", "--threads", "1"}, ordner_, "Element 2");
+    const TCliAufruf r = Aufrufen({"run", datei.string(), "--wake", "einzel", "--threads", "1"}, "Element 2");
     const auto dauer = std::chrono::steady_clock::now() - start;
-    EXPECT_EQ(r.Code, 1) << r.Fehler;
+    EXPECT_EQ(r.Rueckgabe, 1) << r.Fehler;
     EXPECT_NE(r.Fehler.find("gestoppt"), std::string::npos) << r.Fehler;
     EXPECT_EQ(r.Aus, "");
     EXPECT_LT(dauer, std::chrono::seconds(60));

@@ -13,6 +13,7 @@
 #include "model/T_FLAECHE.h"
 #include "model/T_FLUGZEUG.h"
 #include "profile/T_Profil.h"
+#include "results/Ergebnisfelder.h"
 #include "results/Werteausgabe.h"
 #include "common/TestHilfe.h"
 
@@ -95,6 +96,18 @@ TEST_F(WerteausgabeTest, AircraftPageHasTheLinesInOrderWithTheirUnits)
     EXPECT_EQ(z[45], "A71 = 0.00000N");
     EXPECT_EQ(z[49], "A77 = 0.00000Nm");
     EXPECT_EQ(z[55], "A76 = 0.00000Nm");
+}
+
+TEST_F(WerteausgabeTest, EveryResultFieldOfTheTableIsOnItsPage)
+{
+    const auto hat = [](const std::vector<std::string>& zeilen, int text) {
+        const std::string anfang = "A" + std::to_string(text) + " = ";
+        return std::any_of(zeilen.begin(), zeilen.end(), [&](const std::string& z) { return z.starts_with(anfang); });
+    };
+    const std::vector<std::string> flugzeug = Zeilen();
+    for (const TFlugzeugergebnis& e : Flugzeugergebnisse()) EXPECT_TRUE(hat(flugzeug, e.Text)) << e.Text;
+    const std::vector<std::string> flaeche = FlaechenText(*f.Flaechen.Get(0), host, '.');
+    for (const TFlaechenergebnis& e : Flaechenergebnisse()) EXPECT_TRUE(hat(flaeche, e.Text)) << e.Text;
 }
 
 TEST_F(WerteausgabeTest, WithoutValidResultsComputedValuesStayEmpty)
