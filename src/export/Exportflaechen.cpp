@@ -9,7 +9,6 @@
 #include "geometry/Flaechenbau.h"
 #include "geometry/Flaechenbearbeitung.h"
 #include "geometry/Gitterbau.h"
-#include "model/Endwerte.h"
 #include "model/T_FLUGZEUG.h"
 #include "profile/T_Profil.h"
 
@@ -58,7 +57,7 @@ bool SchneideBeiY(TFLAECHE& f, Extended m, THost& host)
 {
     const Extended mGerundet = RoundReal(4, m);
     for (int j = 0; j < f.Segmente.Count(); ++j) {
-        TSEGMENT& s = *f.Segmente.Get(j);
+        const TSEGMENT& s = *f.Segmente.Get(j);
         if (s.Grundrissschnitte.empty()) continue;
         const Extended yL = NasenY(*s.Grundrissschnitte.front());
         const Extended yR = NasenY(*s.Grundrissschnitte.back());
@@ -66,27 +65,7 @@ bool SchneideBeiY(TFLAECHE& f, Extended m, THost& host)
         const Extended rechts = RoundReal(4, std::max(yL, yR));
         if (mGerundet < links || mGerundet > rechts) continue;
         if (mGerundet == links || mGerundet == rechts) return false;
-        const Extended w = s.Segmentbreite;
-        const Extended o = (m - yL) / std::fabs(w);
-        const auto [cL, cR] = Endprofiltiefen(f, j);
-        const auto [tL, tR] = Endverwindungen(f, j);
-        const Extended vx = (1.0L - o) * cL * std::cos(tL / GradProRad) + o * cR * std::cos(tR / GradProRad);
-        const Extended vz = (1.0L - o) * cL * std::sin(tL / GradProRad) + o * cR * std::sin(tR / GradProRad);
-        const Extended klappentiefe = s.KlappentiefeLinks + o * (s.KlappentiefeRechts - s.KlappentiefeLinks);
-
-        std::unique_ptr<TSEGMENT> linkesStueck = s.Copy();
-        linkesStueck->Segmentbreite = o * w;
-        linkesStueck->KlappentiefeRechts = klappentiefe;
-        linkesStueck->AnzahlPanelsY = s.AnzahlPanelsY / 2;
-        s.Segmentbreite = w * (yR - m) / std::fabs(w);
-        s.KlappentiefeLinks = klappentiefe;
-        s.AnzahlPanelsY = s.AnzahlPanelsY / 2;
-        // The piece whose outer section is the cut takes the new section and blends its profile.
-        TSEGMENT& aussenAmSchnitt = w >= 0.0L ? *linkesStueck : s;
-        aussenAmSchnitt.Profiltiefe = std::hypot(vx, vz);
-        aussenAmSchnitt.Verwindungswinkel = std::atan2(vz, vx) * GradProRad;
-        aussenAmSchnitt.Segmentprofil->Dateiname = "strak";
-        f.Segmente.Insert(j, std::move(linkesStueck));
+        if (!SegmentBeiYTeilen(f, j, m, TTeilungstiefe::HinterkanteGerade)) return false;
         BaueFlaeche(f, host);
         return true;
     }

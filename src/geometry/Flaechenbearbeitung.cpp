@@ -359,11 +359,10 @@ bool SegmentSplitten(TBearbeitung& b, Extended anteil, TTeilungstiefe tiefe)
     return true;
 }
 
-bool SegmentSplittenPosY(TBearbeitung& b, Extended m, TTeilungstiefe tiefe)
+bool SegmentBeiYTeilen(TFLAECHE& f, int j, Extended m, TTeilungstiefe tiefe)
 {
-    TFLAECHE* f = AktuelleFlaeche(b);
-    const TSEGMENT* s = AktuellesSegment(b);
-    if (!f || !s || s->Segmentbreite == 0.0L || s->Grundrissschnitte.empty()) return false;
+    const TSEGMENT* s = f.Segmente.Get(j);
+    if (!s || s->Segmentbreite == 0.0L || s->Grundrissschnitte.empty()) return false;
     const TProfil& erster = *s->Grundrissschnitte.front();
     const TProfil& letzter = *s->Grundrissschnitte.back();
     if (erster.Anzahl() == 0 || letzter.Anzahl() == 0) return false;
@@ -371,9 +370,16 @@ bool SegmentSplittenPosY(TBearbeitung& b, Extended m, TTeilungstiefe tiefe)
     const Extended yR = letzter.Punkt(letzter.Anzahl() - 1)->Y;
     const Extended w = s->Segmentbreite;
     const Extended o = (m - yL) / std::fabs(w);
-    // A marker at an end or outside the segment would leave a piece of no or of the wrong width.
+    // A position at an end or outside the segment would leave a piece of no or of the wrong width.
     if (!(o > 0.0L && o < 1.0L) || m == yL || m == yR) return false;
-    Splitten(*f, f->AktuellesSegment, o, w * (yR - m) / std::fabs(w), tiefe);
+    Splitten(f, j, o, w * (yR - m) / std::fabs(w), tiefe);
+    return true;
+}
+
+bool SegmentSplittenPosY(TBearbeitung& b, Extended m, TTeilungstiefe tiefe)
+{
+    TFLAECHE* f = AktuelleFlaeche(b);
+    if (!f || !SegmentBeiYTeilen(*f, f->AktuellesSegment, m, tiefe)) return false;
     Bearbeitungsende(b, f, true);
     return true;
 }

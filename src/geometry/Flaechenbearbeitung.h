@@ -66,6 +66,9 @@ bool SegmentSplitten(TBearbeitung& b, Extended anteil, TTeilungstiefe tiefe);
 /// Splits the current segment at the span position `markierung` (plan view marker); refused when
 /// the marker is not strictly inside the segment.
 bool SegmentSplittenPosY(TBearbeitung& b, Extended markierung, TTeilungstiefe tiefe);
+/// The split of SegmentSplittenPosY on segment j of f alone, without the ending of an edit (no
+/// rebuild); false, changing nothing, when m is not strictly inside the segment.
+bool SegmentBeiYTeilen(TFLAECHE& f, int j, Extended m, TTeilungstiefe tiefe);
 /// About eight spanwise panels per mean chord of span, plus one.
 bool Panelautomatik(TBearbeitung& b);
 

@@ -11,6 +11,7 @@
 #include "common/Vektor.h"
 #include "common/Zahlentext.h"
 #include "geometry/Flaechenbau.h"
+#include "model/Eingabegrenzen.h"
 #include "model/T_FLUGZEUG.h"
 #include "profile/T_Profil.h"
 
@@ -167,17 +168,8 @@ void AlleKlappenNeutral(TFLAECHE& flaeche)
 bool KlappenwinkelEingeben(THost& host, TFLUGZEUG& flugzeug, int flaeche, int segment, std::string_view text)
 {
     Extended wert = 0.0L;
-    try {
-        wert = TextToReal(text);
-    } catch (const EKonvertierung&) {
-        host.Fehlertext(2);
-        return false;
-    }
-    if (wert < -45.0L || wert > 45.0L) {
-        host.Fehlertext(13);
-        return false;
-    }
-    KlappenwinkelSetzen(flugzeug, flaeche, segment, RoundReal(5, wert));
+    if (!EingabeUebernehmen(host, TEingabefeld::Klappenausschlag, text, wert)) return false;
+    KlappenwinkelSetzen(flugzeug, flaeche, segment, wert);
     return true;
 }
 

@@ -147,6 +147,6 @@ public:
     Extended Neutralpunkt = 0.0L;         ///< x of the neutral point [m]
     Extended Auftriebsanstiegswinkel = 0.0L;  ///< arctan of the lift slope per degree, in degrees
     Extended Flaechenbelastung = 0.0L;    ///< Gesamtmasse / FlaecheHorizontalGesamt [kg/m²]
-    /// Neutral point from a central difference of wider span, beside the specified one.
+    /// Neutral point from a central difference of wider span, beside that of the design's own runs.
     TRobusterNeutralpunkt NeutralpunktRobust;
 };

@@ -217,7 +217,7 @@ TEST(Klappen, KlappenwinkelEingabe)
     };
     const Fall faelle[] = {
         {"12,3456789", true, 0, 12.34568L}, {"-45", true, 0, -45.0L}, {"45.000001", false, 13, 0.0L},
-        {"-46", false, 13, 0.0L},           {"zehn", false, 2, 0.0L},
+        {"-46", false, 13, 0.0L},           {"zehn", false, 2, 0.0L},   {"-inf", false, 2, 0.0L},
     };
     for (const auto& fall : faelle) {
         SCOPED_TRACE(fall.text);

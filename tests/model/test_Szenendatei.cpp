@@ -252,7 +252,7 @@ TEST(Szenendatei, DateienAndererWerkzeugeLesenGleich)
     }
 }
 
-TEST(Szenendatei, SchreiberErzeugtDasEigeneLayout)
+TEST(Szenendatei, SchreiberGibtDieGeleseneDateiZeilengleichWieder)
 {
     const TGelesen g = Lesen(AlleFelder);
     const fs::path neu = Temporaer("neu.vel");

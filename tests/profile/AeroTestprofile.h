@@ -1,5 +1,5 @@
-// Contours with known aerodynamics for the profile-aerodynamics tests: NACA four-digit sections,
-// a thin parabolic camber line and Karman-Trefftz airfoils with their exact potential-flow lift.
+// Contours with known aerodynamics for the profile-aerodynamics tests: a thin parabolic camber line
+// and Karman-Trefftz airfoils with their exact potential-flow lift (NACA sections: Naca.h).
 #pragma once
 
 #include <cmath>
@@ -7,41 +7,12 @@
 #include <numbers>
 
 #include "common/Extended.h"
+#include "Naca.h"
 #include "profile/T_Profil.h"
 
 namespace aero_test {
 
 constexpr Extended Pi = std::numbers::pi_v<Extended>;
-
-/// NACA four-digit section (camber m and its position p as fractions of the chord, thickness t),
-/// n + 1 stations per side with cosine spacing, thickness added vertically to the camber line so
-/// that the stations stay exact. Open trailing edge like the tabulated sections.
-inline TProfil Naca4(Extended m, Extended p, Extended t, int n = 40)
-{
-    auto dicke = [t](Extended x) {
-        return 5.0L * t * (0.2969L * std::sqrt(x) - 0.1260L * x - 0.3516L * x * x + 0.2843L * x * x * x
-                           - 0.1015L * x * x * x * x);
-    };
-    auto woelbung = [m, p](Extended x) {
-        if (m == 0.0L) return 0.0L;
-        return x < p ? m / (p * p) * (2.0L * p * x - x * x)
-                     : m / ((1.0L - p) * (1.0L - p)) * ((1.0L - 2.0L * p) + 2.0L * p * x - x * x);
-    };
-    auto station = [n](int k) { return (1.0L + std::cos(k * Pi / n)) / 2.0L; };  // 1 .. 0
-    TProfil profil;
-    for (int k = 0; k < n; ++k) {
-        const Extended x = station(k);
-        profil.AddPunkt({x, 0.0L, woelbung(x) + dicke(x)});
-    }
-    profil.AddPunkt({0.0L, 0.0L, 0.0L});
-    for (int k = n - 1; k >= 0; --k) {
-        const Extended x = station(k);
-        profil.AddPunkt({x, 0.0L, woelbung(x) - dicke(x)});
-    }
-    profil.Titel = "NACA test section";
-    profil.Dateiname = "naca_test.dat";
-    return profil;
-}
 
 /// A contour of zero thickness along the parabolic camber line z = 4 f x (1 - x).
 inline TProfil DuenneParabel(Extended f, int n = 200)

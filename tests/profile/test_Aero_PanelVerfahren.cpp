@@ -129,7 +129,7 @@ TEST(AeroPanelVerfahren, PanelsAreReplacedNotAppended)
 // puts the neutral point.
 TEST(AeroPanelVerfahren, QuarterChordMomentAndAerodynamicCentreOfCamberedSection)
 {
-    TProfil p = aero_test::Naca4(0.02L, 0.4L, 0.12L, 60);
+    TProfil p = NacaProfil(0.02L, 0.4L, 0.12L, 60, TNacaDicke::Senkrecht);
     PanelVerfahren(p, 0.0L);
     const TPanelKraefte k0 = PanelKraefte(p, 0.0L);
     PanelVerfahren(p, 4.0L);

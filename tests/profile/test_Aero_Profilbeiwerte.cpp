@@ -76,7 +76,7 @@ TEST(AeroBeiwerte, NacaCamberLinesMatchThinAirfoilIntegrals)
     };
     for (const TFall& fall : faelle) {
         SCOPED_TRACE(fall.name);
-        TProfil p = aero_test::Naca4(fall.m, 0.4L, 0.12L);
+        TProfil p = NacaProfil(fall.m, 0.4L, 0.12L, 40, TNacaDicke::Senkrecht);
         BerechneBeiwerte(p);
         EXPECT_TRUE(RelativNahe(p.Beiwert(TProfil::Alfa0), fall.alfa0, 5e-3L));
         EXPECT_TRUE(RelativNahe(p.Beiwert(TProfil::Cm0), fall.cm0, 5e-3L));

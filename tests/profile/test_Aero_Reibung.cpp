@@ -30,7 +30,7 @@ TEST(AeroReibung, ReibungUndBlasenwiderstandWieVonHandGerechnet)
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.name);
-        TProfil profil = aero_test::Naca4(0.0L, 0.0L, 0.12L, 10);
+        TProfil profil = NacaProfil(0.0L, 0.0L, 0.12L, 10, TNacaDicke::Senkrecht);
         ASSERT_EQ(profil.Anzahl(), 21);
         ASSERT_EQ(profil.NasenIndex(), 10);
         TProfil druck = profil;

@@ -80,7 +80,7 @@ TEST(AeroSkelettlinie, MatchingReproducesZeroLiftValuesOfTheProfile)
 {
     for (int n : {20, 40}) {
         SCOPED_TRACE(n);
-        TProfil profil = aero_test::Naca4(0.02L, 0.4L, 0.12L);
+        TProfil profil = NacaProfil(0.02L, 0.4L, 0.12L, 40, TNacaDicke::Senkrecht);
         TAufzeichnenderHost host;
         const auto roh = Skelettlinie(profil, n, SkelettCos, false, 0.0L, 0.0L, 0.0L, 1.0L, host);
         const auto angepasst = Skelettlinie(profil, n, SkelettCos, true, 0.0L, 0.0L, 0.0L, 1.0L, host);

@@ -27,7 +27,7 @@ constexpr TNacaFall NacaFaelle[] = {
 constexpr Extended Reynoldszahlen[] = {5e4L, 1e5L, 2e5L, 5e5L, 1e6L};
 
 // 63 points, as the strips see their resampled profiles.
-TProfil Naca63(const TNacaFall& fall) { return aero_test::Naca4(fall.m, 0.4L, fall.t, 31); }
+TProfil Naca63(const TNacaFall& fall) { return NacaProfil(fall.m, 0.4L, fall.t, 31, TNacaDicke::Senkrecht); }
 
 bool AlleEndlich(const TStreifenergebnis& e)
 {
