@@ -172,14 +172,6 @@ struct TArtWort {
 constexpr TArtWort ArtWoerter[] = {
     {TFlaechenArt::Fluegel, "FLUEGEL"}, {TFlaechenArt::Seitenleitwerk, "SEITENLEITWERK"}, {TFlaechenArt::Rumpf, "RUMPF"}};
 
-struct TVerteilungWort {
-    TVerteilung Verteilung;
-    std::string_view Wort;
-};
-constexpr TVerteilungWort VerteilungWoerter[] = {{TVerteilung::SinL, "SIN_L"},
-                                                 {TVerteilung::SinR, "SIN_R"},
-                                                 {TVerteilung::Cos, "COS"},
-                                                 {TVerteilung::Linear, "LINEAR"}};
 
 // ---------------------------------------------------------------------------------------------
 // Writing.
@@ -219,8 +211,7 @@ public:
 
     void Verteilung(std::string_view k, TVerteilung verteilung)
     {
-        for (const auto& a : VerteilungWoerter)
-            if (a.Verteilung == verteilung) Zeile(k, a.Wort);
+        Zeile(k, Verteilungswort(verteilung));
     }
 
     template <class Z, std::size_t N>

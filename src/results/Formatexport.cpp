@@ -71,16 +71,6 @@ private:
     std::vector<std::string> zeilen_;
 };
 
-const char* Verteilungsname(TVerteilung v)
-{
-    switch (v) {
-    case TVerteilung::SinL: return "SIN_L";
-    case TVerteilung::SinR: return "SIN_R";
-    case TVerteilung::Cos: return "COS";
-    default: return "LINEAR";
-    }
-}
-
 /// The profile lines: file name, point count, then X and Z of every point.
 void Profilzeilen(TExporttext& t, const std::string& schluessel, const TProfil& p)
 {
@@ -146,7 +136,7 @@ std::vector<std::string> GeometrieExport(TFLUGZEUG* flugzeug, const THost& host,
         t.Wert(s + "-6", 203, fl.Profiltiefe);
         t.Wert(s + "-7", 204, fl.Verwindungswinkel);
         t.Ganz(s + "-8", 205, fl.AnzahlPanelsX);
-        t.Text(s + "-9", 206, Verteilungsname(fl.VerteilungX));
+        t.Text(s + "-9", 206, std::string(Verteilungswort(fl.VerteilungX)));
         t.Wert(s + "-10", 207, fl.Masse);
         t.Wert(s + "-11", 208, fl.Wurzelprofil->Beiwert(TProfil::Alfa0));
         t.Wert(s + "-12", 209, fl.Alfa0Man);
@@ -166,7 +156,7 @@ std::vector<std::string> GeometrieExport(TFLUGZEUG* flugzeug, const THost& host,
             t.Wert(g + "-5", 220, BezugslinienPfeilwinkel(fl, m, fl.Segmente.Get(m)->BezugspunktPfeilwinkel));
             t.Wert(g + "-6", 221, seg.BezugspunktPfeilwinkel);
             t.Ganz(g + "-7", 222, seg.AnzahlPanelsY);
-            t.Text(g + "-8", 223, Verteilungsname(seg.VerteilungY));
+            t.Text(g + "-8", 223, std::string(Verteilungswort(seg.VerteilungY)));
             t.Wert(g + "-9", 224, seg.KlappentiefeLinks);
             t.Wert(g + "-10", 225, seg.KlappentiefeRechts);
             t.Wert(g + "-11", 226, seg.Klappenausschlag);
