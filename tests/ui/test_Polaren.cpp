@@ -114,9 +114,10 @@ private slots:
         // The formatted export of the polar list, from the main window's menu and from the polar
         // window's: both show the series just computed.
         std::vector<int> zeilenzahlen;
-        for (const char* name : {"PolarenExportMenue", "PolarenFormatierterExport"}) {
-            fenster.findChild<QAction*>(QString::fromLatin1(name))->trigger();
-            for (auto* export_ : fenster.findChildren<TFormatexportfenster*>(QStringLiteral("PolarenExport")))
+        for (auto [menuepunkt, exportfenster] : {std::pair{"PolarenExportMenue", "PolarenExport"},
+                                                 std::pair{"PolarenFormatierterExport", "PolarfensterExport"}}) {
+            fenster.findChild<QAction*>(QString::fromLatin1(menuepunkt))->trigger();
+            for (auto* export_ : fenster.findChildren<TFormatexportfenster*>(QString::fromLatin1(exportfenster)))
                 if (export_->isVisible()) {
                     zeilenzahlen.push_back(export_->Zeilen()->count());
                     export_->hide();
