@@ -258,6 +258,27 @@ private slots:
         QCOMPARE(BildschirmelementFinden(pfad + QStringLiteral(".CAPTION"), Fenster(), eigenschaft), ziel);
     }
 
+    void F8UeberEinemOffenenMenue()
+    {
+        // Over an open menu F8 names its highlighted item, as the menu holds the keyboard.
+        QTemporaryDir ordner;
+        THauptfenster fenster(nullptr, ordner.path().toStdString());
+        fenster.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fenster));
+        auto* datei = fenster.menuBar()->findChild<QMenu*>(QStringLiteral("MenueDatei"));
+        QVERIFY(datei);
+        datei->popup(fenster.mapToGlobal(QPoint(20, 40)));
+        QVERIFY(QTest::qWaitForWindowExposed(datei));
+        QAction* laden = fenster.findChild<QAction*>(QStringLiteral("FlugzeugLaden"));
+        datei->setActiveAction(laden);
+        QCursor::setPos(datei->mapToGlobal(datei->actionGeometry(laden).center()));
+        QTest::keyClick(datei, Qt::Key_F8);
+        QWidget* namensfenster = fenster.findChild<QWidget*>(QStringLiteral("Elementnamenfenster"));
+        QVERIFY(namensfenster && namensfenster->isVisible());
+        QCOMPARE(namensfenster->windowTitle(), QStringLiteral("HAUPTFENSTER.FLUGZEUGLADEN"));
+        datei->hide();
+    }
+
     void F1OeffnetSeiteDesFelds_data()
     {
         QTest::addColumn<QString>("seite");

@@ -1215,8 +1215,9 @@ bool THauptfenster::eventFilter(QObject* objekt, QEvent* ereignis)
     }
     // F8 names the control under the mouse, for whoever translates the screen elements.
     if (ereignis->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(ereignis)->key() == Qt::Key_F8) {
+        // An open menu of this window holds the keyboard, so its keys count as this window's.
         auto* w = qobject_cast<QWidget*>(objekt);
-        if (w && w->window() == this) {
+        if (w && (w->window() == this || qobject_cast<QMenu*>(w->window()))) {
             if (!elementnamen_) elementnamen_ = new TElementnamenfenster(this);
             elementnamen_->Zeigen(QCursor::pos());
             return true;
