@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "common/Fehler.h"
+#include "common/Meldungssprache.h"
 #include "common/Host.h"
 #include "common/Textdatei.h"
 #include "common/Zahlentext.h"
@@ -63,7 +64,7 @@ TUndo::TUndo(const fs::path& basis)
         fs::create_directory(verzeichnis_, fehler);
     }
     if (!fs::is_directory(verzeichnis_, fehler))
-        throw EDatei(verzeichnis_.string(), 0, "", "einen Ordner, der angelegt werden kann (für die Rückgängig-Stände)");
+        throw EDatei(verzeichnis_.string(), 0, "", Sprachwahl("einen Ordner, der angelegt werden kann (für die Rückgängig-Stände)", "a folder that can be made (for the undo states)"));
     BesitzEintragen(verzeichnis_);
 }
 

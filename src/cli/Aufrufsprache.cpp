@@ -79,9 +79,8 @@ void AufrufspracheWaehlen(int argc, const char* const* argv)
     texte.EingestellteSprache = sprache;
     // A missing folder leaves the texts empty; the check of --sprache or the host reports it.
     texte.SpracheLaden(Programmverzeichnis());
+    MeldungsspracheWaehlen(sprache);
 }
-
-bool DeutscherAufruf() { return Texte().EingestellteSprache == "DEUTSCH"; }
 
 std::string Aufruftext(int nummer, const char* deutsch, std::initializer_list<std::string> woerter)
 {
@@ -89,12 +88,10 @@ std::string Aufruftext(int nummer, const char* deutsch, std::initializer_list<st
     return Einsetzen(text.empty() ? deutsch : text, woerter);
 }
 
-std::string Sprachwahl(const char* deutsch, const char* englisch) { return DeutscherAufruf() ? deutsch : englisch; }
-
 std::string Aufruffehler(const CLI::Error& fehler)
 {
     const std::string text = fehler.what();
-    if (!DeutscherAufruf()) return text;
+    if (!DeutscheMeldungen()) return text;
     std::vector<std::string> teile;
     for (const auto& [muster, deutsch] : Uebersetzungen) {
         if (!Passt(text, muster, teile)) continue;
@@ -111,7 +108,7 @@ std::string Aufruffehler(const CLI::Error& fehler)
 
 void AufrufspracheAnwenden(CLI::App& app)
 {
-    if (DeutscherAufruf()) {
+    if (DeutscheMeldungen()) {
         auto format = app.get_formatter();
         const std::pair<const char*, const char*> beschriftungen[] = {
             {"Usage", "Aufruf"},        {"OPTIONS", "OPTIONEN"},    {"SUBCOMMAND", "BEFEHL"},

@@ -9,19 +9,16 @@
 #include <string>
 #include <vector>
 
-/// Takes the language of this call from its arguments (the value of --sprache in upper case,
-/// DEUTSCH without one) and loads its texts. Called once, before anything is registered.
-void AufrufspracheWaehlen(int argc, const char* const* argv);
+#include "common/Meldungssprache.h"
 
-/// Whether this call is answered in German.
-bool DeutscherAufruf();
+/// Takes the language of this call from its arguments (the value of --sprache in upper case,
+/// DEUTSCH without one), loads its texts and makes it the language of the core's messages
+/// (`DeutscheMeldungen`, `Sprachwahl`). Called once, before anything is registered.
+void AufrufspracheWaehlen(int argc, const char* const* argv);
 
 /// Output text `nummer` of the call's language with %1, %2 ... replaced by `woerter`; `deutsch`,
 /// replaced alike, where the language folder holds no such text.
 std::string Aufruftext(int nummer, const char* deutsch, std::initializer_list<std::string> woerter = {});
-
-/// A text of the command line without a number: `deutsch` in a German call, `englisch` in any other.
-std::string Sprachwahl(const char* deutsch, const char* englisch);
 
 /// Captions for the help of `app` and every subcommand registered after this call, and the
 /// messages for a wrong call, in the call's language.

@@ -12,6 +12,7 @@
 #include <system_error>
 
 #include "common/Fehler.h"
+#include "common/Meldungssprache.h"
 
 namespace {
 
@@ -99,11 +100,11 @@ std::string Utf8ZuCp1252(std::string_view text)
 std::string LeseDateiRoh(const std::filesystem::path& datei)
 {
     std::error_code fehler;
-    if (std::filesystem::is_directory(datei, fehler)) throw EDatei(datei.string(), 0, "", "eine Datei, kein Ordner");
+    if (std::filesystem::is_directory(datei, fehler)) throw EDatei(datei.string(), 0, "", Sprachwahl("eine Datei, kein Ordner", "a file, not a folder"));
     std::ifstream ein(datei, std::ios::binary);
-    if (!ein) throw EDatei(datei.string(), 0, "", "eine lesbare Datei (nicht gefunden oder kein Zugriff)");
+    if (!ein) throw EDatei(datei.string(), 0, "", Sprachwahl("eine lesbare Datei (nicht gefunden oder kein Zugriff)", "a readable file (not found or no access)"));
     std::string inhalt((std::istreambuf_iterator<char>(ein)), std::istreambuf_iterator<char>());
-    if (ein.bad()) throw EDatei(datei.string(), 0, "", "eine lesbare Datei (Lesefehler)");
+    if (ein.bad()) throw EDatei(datei.string(), 0, "", Sprachwahl("eine lesbare Datei (Lesefehler)", "a readable file (read error)"));
     return inhalt;
 }
 
@@ -210,7 +211,7 @@ void SchreibeDateiAtomar(const std::filesystem::path& datei, std::string_view in
     const std::filesystem::path ordner = ziel.parent_path().empty() ? std::filesystem::path(".") : ziel.parent_path();
     std::string muster = (ordner / ("." + ziel.filename().string() + ".XXXXXX")).string();
     const int fd = ::mkstemp(muster.data());
-    if (fd < 0) throw EDatei(datei.string(), 0, "", "ein beschreibbarer Ordner");
+    if (fd < 0) throw EDatei(datei.string(), 0, "", Sprachwahl("ein beschreibbarer Ordner", "a writable folder"));
     const std::filesystem::path temporaer = muster;
     const auto verwerfen = [&](const std::string& erwartet) {
         ::close(fd);
@@ -222,24 +223,24 @@ void SchreibeDateiAtomar(const std::filesystem::path& datei, std::string_view in
     while (geschrieben < inhalt.size()) {
         const ssize_t n = ::write(fd, inhalt.data() + geschrieben, inhalt.size() - geschrieben);
         if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) verwerfen("genug Platz zum Schreiben (Schreibfehler)");
+        if (n <= 0) verwerfen(Sprachwahl("genug Platz zum Schreiben (Schreibfehler)", "enough room to write (write error)"));
         geschrieben += static_cast<std::size_t>(n);
     }
     // The replaced file keeps its permissions; a new one gets the usual ones.
     struct stat alt {};
     const mode_t rechte = ::stat(ziel.c_str(), &alt) == 0 ? (alt.st_mode & 07777) : NeueDateirechte();
-    if (::fchmod(fd, rechte) != 0 || ::fsync(fd) != 0) verwerfen("genug Platz zum Schreiben (Schreibfehler)");
+    if (::fchmod(fd, rechte) != 0 || ::fsync(fd) != 0) verwerfen(Sprachwahl("genug Platz zum Schreiben (Schreibfehler)", "enough room to write (write error)"));
     if (::close(fd) != 0) {
         std::error_code ignoriert;
         std::filesystem::remove(temporaer, ignoriert);
-        throw EDatei(datei.string(), 0, "", "genug Platz zum Schreiben (Schreibfehler)");
+        throw EDatei(datei.string(), 0, "", Sprachwahl("genug Platz zum Schreiben (Schreibfehler)", "enough room to write (write error)"));
     }
     std::error_code fehler;
     std::filesystem::rename(temporaer, ziel, fehler);
     if (fehler) {
         std::error_code ignoriert;
         std::filesystem::remove(temporaer, ignoriert);
-        throw EDatei(datei.string(), 0, "", "eine ersetzbare Datei (" + fehler.message() + ")");
+        throw EDatei(datei.string(), 0, "", Sprachwahl("eine ersetzbare Datei (", "a replaceable file (") + fehler.message() + ")");
     }
 }
 

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "common/Fehler.h"
+#include "common/Meldungssprache.h"
 
 namespace {
 
@@ -49,27 +50,27 @@ Extended TextToReal(std::string_view text)
             zahl += c;
             ++ziffern;
         } else if (c == '.' || c == ',') {
-            if (trenner) throw EKonvertierung(std::string(text), "eine Zahl");
+            if (trenner) throw EKonvertierung(std::string(text), Sprachwahl("eine Zahl", "a number"));
             trenner = true;
             zahl += '.';
         } else {
             break;
         }
     }
-    if (ziffern == 0) throw EKonvertierung(std::string(text), "eine Zahl");
+    if (ziffern == 0) throw EKonvertierung(std::string(text), Sprachwahl("eine Zahl", "a number"));
     if (i < t.size()) {
-        if (t[i] != 'e' && t[i] != 'E') throw EKonvertierung(std::string(text), "eine Zahl");
+        if (t[i] != 'e' && t[i] != 'E') throw EKonvertierung(std::string(text), Sprachwahl("eine Zahl", "a number"));
         zahl += 'e';
         ++i;
         if (i < t.size() && (t[i] == '+' || t[i] == '-')) zahl += t[i++];
         int exponentziffern = 0;
         for (; i < t.size() && Ziffer(t[i]); ++i, ++exponentziffern) zahl += t[i];
-        if (exponentziffern == 0 || i != t.size()) throw EKonvertierung(std::string(text), "eine Zahl");
+        if (exponentziffern == 0 || i != t.size()) throw EKonvertierung(std::string(text), Sprachwahl("eine Zahl", "a number"));
     }
     Extended wert = 0.0L;
     const auto [ende, fehler] = std::from_chars(zahl.data(), zahl.data() + zahl.size(), wert);
     if (ende != zahl.data() + zahl.size() || (fehler != std::errc() && fehler != std::errc::result_out_of_range))
-        throw EKonvertierung(std::string(text), "eine Zahl");
+        throw EKonvertierung(std::string(text), Sprachwahl("eine Zahl", "a number"));
     if (fehler == std::errc::result_out_of_range) {
         // from_chars leaves the value alone on overflow or underflow; the exponent tells which.
         const bool gross = zahl.find('e') != std::string::npos && zahl[zahl.find('e') + 1] != '-';
@@ -119,6 +120,6 @@ int TextToInt(std::string_view text)
     if (t.size() > 1 && t.front() == '+' && t[1] != '-') t.remove_prefix(1);
     int wert = 0;
     const auto [ende, fehler] = std::from_chars(t.data(), t.data() + t.size(), wert);
-    if (t.empty() || fehler != std::errc() || ende != t.data() + t.size()) throw EKonvertierung(std::string(text), "eine ganze Zahl");
+    if (t.empty() || fehler != std::errc() || ende != t.data() + t.size()) throw EKonvertierung(std::string(text), Sprachwahl("eine ganze Zahl", "a whole number"));
     return wert;
 }

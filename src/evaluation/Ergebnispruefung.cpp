@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <utility>
 
+#include "common/Meldungssprache.h"
 #include "model/TErgebnis.h"
 #include "model/T_FLAECHE.h"
 #include "model/T_FLUGZEUG.h"
@@ -51,7 +52,7 @@ std::string ErsterNichtEndlicherWert(const TFLUGZEUG& f, bool profilauswertung)
             return name;
     for (int i = 0; i < f.Flaechen.Count(); ++i) {
         const TFLAECHE& fl = *f.Flaechen.Get(i);
-        const std::string flaeche = "Fläche " + std::to_string(i) + ": ";
+        const std::string flaeche = Sprachwahl("Fläche ", "surface ") + std::to_string(i) + ": ";
         if (const char* name = ErsterNichtEndlicher({{"CA", fl.CA}, {"CS", fl.CS}, {"CWi", fl.CWi}, {"Cwi", fl.Cwi}}))
             return flaeche + name;
         if (profilauswertung)
@@ -61,7 +62,7 @@ std::string ErsterNichtEndlicherWert(const TFLUGZEUG& f, bool profilauswertung)
             for (int slot = 0; slot < fl.Ergebnisraster.Count(j) && slot < ErgebnisSlotAnzahl; ++slot) {
                 const TErgebnis* e = fl.Ergebnisraster.Get(j, slot);
                 if (e && !Endlich(*e, slot))
-                    return flaeche + "Streifen " + std::to_string(j) + ": " + ErgebnisSlotName(slot);
+                    return flaeche + Sprachwahl("Streifen ", "strip ") + std::to_string(j) + ": " + ErgebnisSlotName(slot);
             }
     }
     return {};

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "common/Fehler.h"
+#include "common/Meldungssprache.h"
 #include "common/Host.h"
 #include "common/Speicher.h"
 #include "common/Zahlentext.h"
@@ -33,8 +34,9 @@ std::unique_ptr<TSZENE> SzeneLadenUndAufbauen(const std::filesystem::path& datei
         if (panels > static_cast<long double>(std::numeric_limits<int>::max()) ||
             !SystemPasstInDenSpeicher(static_cast<std::size_t>(panels)))
             throw EDatei(datei.string(), 0, "",
-                         "ein Gitter, dessen Gleichungssystem in den Arbeitsspeicher passt (die Panelanzahlen ergeben " +
-                             RealToText(panels, 0, 0, '.') + " Panels)");
+                         Sprachwahl("ein Gitter, dessen Gleichungssystem in den Arbeitsspeicher passt (die Panelanzahlen ergeben ",
+                                    "a lattice whose equation system fits into the memory (the panel counts give ") +
+                             RealToText(panels, 0, 0, '.') + Sprachwahl(" Panels)", " panels)"));
         bauen(flaeche);
     };
     return SzeneLaden(datei, schalter, aufbau);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/Fehler.h"
+#include "common/Meldungssprache.h"
 
 namespace {
 
@@ -26,7 +27,8 @@ TPAN& Nachbar(TLIST2D<TPAN>& t, int zeile, int spalte)
 {
     TPAN* p = t.Get(zeile, spalte);
     if (p == nullptr)
-        throw EVelionFehler("Panel-Tabelle ohne Panel in Streifen " + std::to_string(zeile + 1) + ", Spalte " +
+        throw EVelionFehler(Sprachwahl("Panel-Tabelle ohne Panel in Streifen ", "Panel table without a panel in strip ") + std::to_string(zeile + 1) +
+                            Sprachwahl(", Spalte ", ", column ") +
                             std::to_string(spalte + 1));
     return *p;
 }
@@ -37,7 +39,7 @@ void NachlaufAnhaengen(TPAN& panel, int seite, const TNachlaufvorgabe& nachlauf)
 {
     std::vector<TWirbel>& liste = seite == 0 ? panel.WirbelLinks : panel.WirbelRechts;
     const WirbelArt art = seite == 0 ? WirbelNachlaufLinks : WirbelNachlaufRechts;
-    if (liste.empty()) throw EVelionFehler("Nachlauf ohne Seitenlinie, an die er anschließen kann");
+    if (liste.empty()) throw EVelionFehler(Sprachwahl("Nachlauf ohne Seitenlinie, an die er anschließen kann", "Wake without a side line to join"));
     const int n = nachlauf.Anzahl;
     for (int k = 0; k <= n; ++k) {
         const Extended laenge =

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/Fehler.h"
+#include "common/Meldungssprache.h"
 #include "common/Host.h"
 #include "common/Textdatei.h"
 #include "common/Zahlentext.h"
@@ -135,7 +136,7 @@ class TZeilenleser {
 public:
     TZeilenleser(const fs::path& datei) : datei_(datei), zeilen_(LeseTextzeilen(datei)) {}
 
-    Extended Zahl(const char* bedeutung)
+    Extended Zahl(const std::string& bedeutung)
     {
         const std::string& z = Zeile(bedeutung);
         try {
@@ -145,7 +146,7 @@ public:
         }
     }
 
-    int Ganzzahl(const char* bedeutung, int von, int bis)
+    int Ganzzahl(const std::string& bedeutung, int von, int bis)
     {
         const std::string& z = Zeile(bedeutung);
         int n = 0;
@@ -159,10 +160,10 @@ public:
     }
 
 private:
-    const std::string& Zeile(const char* bedeutung)
+    const std::string& Zeile(const std::string& bedeutung)
     {
         if (naechste_ >= static_cast<int>(zeilen_.size()))
-            throw EDatei(datei_.string(), naechste_ + 1, "", std::string(bedeutung) + " (die Datei endet vorher)");
+            throw EDatei(datei_.string(), naechste_ + 1, "", bedeutung + Sprachwahl(" (die Datei endet vorher)", " (the file ends before)"));
         return zeilen_[naechste_++];
     }
 
@@ -175,21 +176,21 @@ std::vector<TFlaechengruppe> Tt4Lesen(const fs::path& datei, const TFLUGZEUG& zi
 {
     TZeilenleser l(datei);
     const T3Vektor d = Platzierungsversatz(ziel);
-    const int fluegel = l.Ganzzahl("die Zahl der Flügel (ganze Zahl ab 1)", 1, 1000);
+    const int fluegel = l.Ganzzahl(Sprachwahl("die Zahl der Flügel (ganze Zahl ab 1)", "the number of wings (a whole number of at least 1)"), 1, 1000);
     std::vector<TFlaechengruppe> gruppen;
     for (int w = 0; w < fluegel; ++w) {
-        const int n = l.Ganzzahl("die Zahl der Segmente des Flügels (1 bis 4)", 1, 4);
+        const int n = l.Ganzzahl(Sprachwahl("die Zahl der Segmente des Flügels (1 bis 4)", "the number of segments of the wing (1 to 4)"), 1, 4);
         std::vector<Extended> tiefen(5), breiten(4), x(5, 0.0L);
-        for (Extended& c : tiefen) c = l.Zahl("eine Profiltiefe in mm") / 1000.0L;
-        const Extended wurzelabstand = l.Zahl("den Abstand der Flügelwurzel von der Mitte in mm") / 1000.0L;
+        for (Extended& c : tiefen) c = l.Zahl(Sprachwahl("eine Profiltiefe in mm", "a chord in mm")) / 1000.0L;
+        const Extended wurzelabstand = l.Zahl(Sprachwahl("den Abstand der Flügelwurzel von der Mitte in mm", "the distance of the wing root from the centre in mm")) / 1000.0L;
         for (Extended& b : breiten) {
-            b = l.Zahl("eine Segmentspannweite in mm") / 1000.0L;
+            b = l.Zahl(Sprachwahl("eine Segmentspannweite in mm", "a segment span in mm")) / 1000.0L;
             if (b == 0.0L) b = 0.001L;
         }
-        for (int k = 1; k < 5; ++k) x[k] = l.Zahl("die Vorderkante x eines Schnitts in mm") / 1000.0L;
+        for (int k = 1; k < 5; ++k) x[k] = l.Zahl(Sprachwahl("die Vorderkante x eines Schnitts in mm", "the leading edge x of a section in mm")) / 1000.0L;
         T3Vektor position;
-        position.x = l.Zahl("die Flügelposition X in mm") / 1000.0L + d.x;
-        position.z = l.Zahl("die Flügelposition Z in mm") / 1000.0L + d.z;
+        position.x = l.Zahl(Sprachwahl("die Flügelposition X in mm", "the wing position X in mm")) / 1000.0L + d.x;
+        position.z = l.Zahl(Sprachwahl("die Flügelposition Z in mm", "the wing position Z in mm")) / 1000.0L + d.z;
         auto f = Projektfluegel(tiefen[0], std::vector<Extended>(breiten.begin(), breiten.begin() + n),
                                 std::vector<Extended>(tiefen.begin() + 1, tiefen.begin() + 1 + n), x);
         gruppen.push_back(Fluegelhaelften(std::move(f), position, wurzelabstand, host));
@@ -257,7 +258,7 @@ public:
                 fluegel.push_back(EinFluegel());
             }
         }
-        if (fluegel.empty()) throw EDatei(datei_.string(), 0, "", "mindestens ein Element <wing>");
+        if (fluegel.empty()) throw EDatei(datei_.string(), 0, "", Sprachwahl("mindestens ein Element <wing>", "at least one element <wing>"));
         return fluegel;
     }
 
@@ -272,33 +273,33 @@ private:
                 for (;;) {
                     const std::string& p = Naechste("</wing_position>");
                     if (p == "</wing_position>") break;
-                    if (p == "<x>") f.PositionX = Zahl("die Flügelposition x in mm");
-                    if (p == "<z>") f.PositionZ = Zahl("die Flügelposition z in mm");
+                    if (p == "<x>") f.PositionX = Zahl(Sprachwahl("die Flügelposition x in mm", "the wing position x in mm"));
+                    if (p == "<z>") f.PositionZ = Zahl(Sprachwahl("die Flügelposition z in mm", "the wing position z in mm"));
                 }
             } else if (m == "<section>") {
                 TTx4Schnitt s;
                 for (;;) {
                     const std::string& p = Naechste("</section>");
                     if (p == "</section>") break;
-                    if (p == "<x>") s.X = Zahl("die Vorderkante x in mm");
+                    if (p == "<x>") s.X = Zahl(Sprachwahl("die Vorderkante x in mm", "the leading edge x in mm"));
                     if (p == "<y>") s.Y = Zahl("y in mm");
-                    if (p == "<chord>") s.Chord = Zahl("die Profiltiefe in mm");
+                    if (p == "<chord>") s.Chord = Zahl(Sprachwahl("die Profiltiefe in mm", "the chord in mm"));
                 }
                 f.Schnitte.push_back(s);
             }
         }
         if (f.Schnitte.size() < 2)
-            throw EDatei(datei_.string(), marken_[i_ - 1].Zeile, marken_[i_ - 1].Text, "mindestens zwei <section> je <wing>");
+            throw EDatei(datei_.string(), marken_[i_ - 1].Zeile, marken_[i_ - 1].Text, Sprachwahl("mindestens zwei <section> je <wing>", "at least two <section> per <wing>"));
         return f;
     }
 
     const std::string& Naechste(const char* ende)
     {
-        if (i_ >= marken_.size()) throw EDatei(datei_.string(), marken_.empty() ? 0 : marken_.back().Zeile, "", std::string(ende) + " (die Datei endet vorher)");
+        if (i_ >= marken_.size()) throw EDatei(datei_.string(), marken_.empty() ? 0 : marken_.back().Zeile, "", std::string(ende) + Sprachwahl(" (die Datei endet vorher)", " (the file ends before)"));
         return marken_[i_++].Text;
     }
 
-    Extended Zahl(const char* bedeutung)
+    Extended Zahl(const std::string& bedeutung)
     {
         if (i_ >= marken_.size()) throw EDatei(datei_.string(), marken_.back().Zeile, "", bedeutung);
         const TMarke& m = marken_[i_++];
@@ -344,12 +345,12 @@ public:
     int Zeilen = -1;
     std::map<std::pair<int, int>, std::pair<std::string, int>> Zellen;  ///< (column, row) -> text, file line
 
-    Extended Zahl(const fs::path& datei, int spalte, int zeile, const char* bedeutung) const
+    Extended Zahl(const fs::path& datei, int spalte, int zeile, const std::string& bedeutung) const
     {
         const auto it = Zellen.find({spalte, zeile});
         if (it == Zellen.end())
             throw EDatei(datei.string(), 0, std::to_string(spalte) + "," + std::to_string(zeile) + "=",
-                         std::string(bedeutung) + " (die Zelle fehlt)");
+                         bedeutung + Sprachwahl(" (die Zelle fehlt)", " (the cell is missing)"));
         try {
             return TextToReal(it->second.first);
         } catch (const EKonvertierung&) {
@@ -370,8 +371,8 @@ void FlgProfil(TProfil& p, const TFlgTabelle& t, int zeile, const fs::path& date
     p.ClearPunkte();
     for (int spalte = 9; spalte <= 69; ++spalte) {
         TKoordinate k;
-        k.X = t.Zahl(datei, spalte, 0, "eine Profilstelle x");
-        k.Z = t.Zahl(datei, spalte, zeile, "eine Profilkoordinate z");
+        k.X = t.Zahl(datei, spalte, 0, Sprachwahl("eine Profilstelle x", "a profile station x"));
+        k.Z = t.Zahl(datei, spalte, zeile, Sprachwahl("eine Profilkoordinate z", "a profile coordinate z"));
         p.AddPunkt(k);
     }
     p.Dateiname = t.Text(6, zeile);
@@ -395,7 +396,7 @@ TFlgDatei FlgEinlesen(const fs::path& datei)
         if (z.empty()) { abschnitt = Keiner; continue; }
         const auto gleich = z.find('=');
         const std::string wert = gleich == std::string::npos ? std::string() : z.substr(gleich + 1);
-        auto zahl = [&](const char* bedeutung) {
+        auto zahl = [&](const std::string& bedeutung) {
             try {
                 return TextToReal(wert);
             } catch (const EKonvertierung&) {
@@ -408,28 +409,28 @@ TFlgDatei FlgEinlesen(const fs::path& datei)
                 try {
                     t.Zeilen = TextToInt(wert) + 1;
                 } catch (const EKonvertierung&) {
-                    throw EDatei(datei.string(), i + 1, z, "eine ganze Zahl nach \"=\"");
+                    throw EDatei(datei.string(), i + 1, z, Sprachwahl("eine ganze Zahl nach \"=\"", "a whole number after \"=\""));
                 }
             } else if (!z.empty() && std::isdigit(static_cast<unsigned char>(z[0]))) {
                 const auto komma = z.find(',');
                 if (komma == std::string::npos || gleich == std::string::npos || komma > gleich)
-                    throw EDatei(datei.string(), i + 1, z, "eine Zelle als Spalte,Zeile=Text");
+                    throw EDatei(datei.string(), i + 1, z, Sprachwahl("eine Zelle als Spalte,Zeile=Text", "a cell as column,row=text"));
                 try {
                     t.Zellen[{TextToInt(z.substr(0, komma)), TextToInt(z.substr(komma + 1, gleich - komma - 1))}] = {wert, i + 1};
                 } catch (const EKonvertierung&) {
-                    throw EDatei(datei.string(), i + 1, z, "eine Zelle als Spalte,Zeile=Text");
+                    throw EDatei(datei.string(), i + 1, z, Sprachwahl("eine Zelle als Spalte,Zeile=Text", "a cell as column,row=text"));
                 }
             }
         } else if (abschnitt == Umgebung) {
-            if (z.starts_with("Anstellwinkel=")) d.Anstellwinkel = zahl("einen Anstellwinkel");
-            if (z.starts_with("Masse=")) d.Masse = zahl("eine Masse");
-            if (z.starts_with("Flughoehe=")) d.Flughoehe = zahl("eine Flughöhe");
-            if (z.starts_with("Gamma-Vorgabe=")) d.GammaVorgabe = zahl("eine Gamma-Vorgabe");
+            if (z.starts_with("Anstellwinkel=")) d.Anstellwinkel = zahl(Sprachwahl("einen Anstellwinkel", "an angle of attack"));
+            if (z.starts_with("Masse=")) d.Masse = zahl(Sprachwahl("eine Masse", "a mass"));
+            if (z.starts_with("Flughoehe=")) d.Flughoehe = zahl(Sprachwahl("eine Flughöhe", "a flight altitude"));
+            if (z.starts_with("Gamma-Vorgabe=")) d.GammaVorgabe = zahl(Sprachwahl("eine Gamma-Vorgabe", "a prescribed Gamma"));
         }
     }
     // Three section rows make the smallest wing: two segments about the root.
     if (d.Schnitte.Zeilen < 4)
-        throw EDatei(datei.string(), 0, "", "[Tragflaechengeometrie] mit \"Anzahl Knickstellen=\" von mindestens 3");
+        throw EDatei(datei.string(), 0, "", Sprachwahl("[Tragflaechengeometrie] mit \"Anzahl Knickstellen=\" von mindestens 3", "[Tragflaechengeometrie] with \"Anzahl Knickstellen=\" of at least 3"));
     return d;
 }
 
@@ -439,28 +440,28 @@ std::unique_ptr<TFLAECHE> FlgFlaeche(const TFlgDatei& d, const fs::path& datei)
     const int r0 = t.Zeilen / 2;
     auto f = std::make_unique<TFLAECHE>(TFlaechenArt::Fluegel);
     f->Bezeichnung = datei.stem().string();
-    f->Profiltiefe = t.Zahl(datei, 3, r0, "die Profiltiefe der Wurzel in m");
-    f->Verwindungswinkel = t.Zahl(datei, 4, r0, "den Verwindungswinkel der Wurzel");
+    f->Profiltiefe = t.Zahl(datei, 3, r0, Sprachwahl("die Profiltiefe der Wurzel in m", "the chord of the root in m"));
+    f->Verwindungswinkel = t.Zahl(datei, 4, r0, Sprachwahl("den Verwindungswinkel der Wurzel", "the twist of the root"));
     f->AnzahlPanelsX = 4;
     FlgProfil(*f->Wurzelprofil, t, r0, datei);
     for (int i = 1; i <= t.Zeilen - 2; ++i) {
-        Extended ya = t.Zahl(datei, 0, i, "die Spannweitenstelle y eines Schnitts");
-        Extended yb = t.Zahl(datei, 0, i + 1, "die Spannweitenstelle y eines Schnitts");
+        Extended ya = t.Zahl(datei, 0, i, Sprachwahl("die Spannweitenstelle y eines Schnitts", "the span station y of a section"));
+        Extended yb = t.Zahl(datei, 0, i + 1, Sprachwahl("die Spannweitenstelle y eines Schnitts", "the span station y of a section"));
         if (ya > 0.0L || yb > 0.0L) std::swap(ya, yb);
-        if (ya == yb) throw EDatei(datei.string(), 0, t.Text(0, i), "Schnitte an verschiedenen Stellen y (zwei liegen bei derselben)");
+        if (ya == yb) throw EDatei(datei.string(), 0, t.Text(0, i), Sprachwahl("Schnitte an verschiedenen Stellen y (zwei liegen bei derselben)", "sections at different stations y (two lie at the same)"));
         auto s = std::make_unique<TSEGMENT>();
         s->Segmentbreite = ya - yb;
         const int aussen = s->Segmentbreite >= 0.0L ? i + 1 : i;
-        s->Profiltiefe = t.Zahl(datei, 3, aussen, "die Profiltiefe eines Schnitts");
-        s->Verwindungswinkel = t.Zahl(datei, 4, aussen, "den Verwindungswinkel eines Schnitts");
+        s->Profiltiefe = t.Zahl(datei, 3, aussen, Sprachwahl("die Profiltiefe eines Schnitts", "the chord of a section"));
+        s->Verwindungswinkel = t.Zahl(datei, 4, aussen, Sprachwahl("den Verwindungswinkel eines Schnitts", "the twist of a section"));
         FlgProfil(*s->Segmentprofil, t, aussen, datei);
-        const Extended xa = t.Zahl(datei, 1, i, "die Vorderkante x eines Schnitts");
-        const Extended xb = t.Zahl(datei, 1, i + 1, "die Vorderkante x eines Schnitts");
+        const Extended xa = t.Zahl(datei, 1, i, Sprachwahl("die Vorderkante x eines Schnitts", "the leading edge x of a section"));
+        const Extended xb = t.Zahl(datei, 1, i + 1, Sprachwahl("die Vorderkante x eines Schnitts", "the leading edge x of a section"));
         s->Pfeilwinkel = std::atan((xb - xa) / s->Segmentbreite) * GradJeRadiant;
-        s->KlappentiefeLinks = d.Klappen.Zahl(datei, 2, i, "die linke Klappentiefe in %");
-        s->KlappentiefeRechts = d.Klappen.Zahl(datei, 4, i, "die rechte Klappentiefe in %");
-        s->Klappengruppe = static_cast<int>(d.Klappen.Zahl(datei, 5, i, "die Klappengruppe"));
-        s->Klappenausschlag = d.Klappen.Zahl(datei, 6, i, "den Klappenausschlag");
+        s->KlappentiefeLinks = d.Klappen.Zahl(datei, 2, i, Sprachwahl("die linke Klappentiefe in %", "the left flap depth in %"));
+        s->KlappentiefeRechts = d.Klappen.Zahl(datei, 4, i, Sprachwahl("die rechte Klappentiefe in %", "the right flap depth in %"));
+        s->Klappengruppe = static_cast<int>(d.Klappen.Zahl(datei, 5, i, Sprachwahl("die Klappengruppe", "the flap group")));
+        s->Klappenausschlag = d.Klappen.Zahl(datei, 6, i, Sprachwahl("den Klappenausschlag", "the flap angle"));
         f->Segmente.Add(std::move(s));
     }
     return f;

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "common/Fehler.h"
+#include "common/Meldungssprache.h"
 #include "common/Zahlentext.h"
 
 namespace {
@@ -102,11 +103,12 @@ std::string Wertebereich(TEingabefeld feld)
         }
         return t;
     };
-    std::string art = g.Ganzzahl ? "eine ganze Zahl" : "eine endliche Zahl";
-    if (feld == TEingabefeld::Segmentbreite) art += " (vom Betrag)";
+    std::string art = g.Ganzzahl ? Sprachwahl("eine ganze Zahl", "a whole number") : Sprachwahl("eine endliche Zahl", "a finite number");
+    if (feld == TEingabefeld::Segmentbreite) art += Sprachwahl(" (vom Betrag)", " (in magnitude)");
     if (feld == TEingabefeld::Klappengruppe) return art;
-    if (std::isfinite(g.Min) && std::isfinite(g.Max)) return art + " von " + zahl(g.Min) + " bis " + zahl(g.Max);
-    if (std::isfinite(g.Min)) return art + " ab " + zahl(g.Min);
+    if (std::isfinite(g.Min) && std::isfinite(g.Max))
+        return art + Sprachwahl(" von ", " from ") + zahl(g.Min) + Sprachwahl(" bis ", " to ") + zahl(g.Max);
+    if (std::isfinite(g.Min)) return art + Sprachwahl(" ab ", " of at least ") + zahl(g.Min);
     return art;
 }
 

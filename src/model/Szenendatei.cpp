@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "common/Fehler.h"
+#include "common/Meldungssprache.h"
 #include "common/Textdatei.h"
 #include "common/Zahlentext.h"
 #include "model/Eingabegrenzen.h"
@@ -309,7 +310,8 @@ std::vector<std::string_view> Teile(std::string_view wert, std::size_t anzahl)
         teile.push_back(wert.substr(anfang, i - anfang));
     }
     if (teile.size() != anzahl) {
-        const std::string erwartet = anzahl == 1 ? "eine Zahl" : std::to_string(anzahl) + " Zahlen, durch Leerzeichen getrennt";
+        const std::string erwartet = anzahl == 1 ? Sprachwahl("eine Zahl", "a number")
+                                                  : std::to_string(anzahl) + Sprachwahl(" Zahlen, durch Leerzeichen getrennt", " numbers, separated by blanks");
         throw EKonvertierung(std::string(wert), erwartet);
     }
     return teile;
@@ -511,7 +513,7 @@ public:
                 schalter.Splitterposition = neu.Splitterposition;
             }
         }
-        if (!flugzeugGelesen) throw EDatei(datei_, 0, "", "eine Velion-Flugzeugszene mit einem Block [FLUGZEUG]");
+        if (!flugzeugGelesen) throw EDatei(datei_, 0, "", Sprachwahl("eine Velion-Flugzeugszene mit einem Block [FLUGZEUG]", "a Velion aircraft scene with a block [FLUGZEUG]"));
     }
 
 private:
@@ -530,15 +532,18 @@ private:
     void Block(std::size_t kopf, std::string_view ende, std::initializer_list<std::string_view> unterbloecke, Fn&& zeile)
     {
         const auto offen = [&] {
-            return "die Endmarke \"" + std::string(ende) + "\" des Blocks aus Zeile " + std::to_string(kopf + 1);
+            return Sprachwahl("die Endmarke \"", "the end mark \"") + std::string(ende) + Sprachwahl("\" des Blocks aus Zeile ", "\" of the block from line ") +
+                   std::to_string(kopf + 1);
         };
         while (true) {
             if (i_ >= zeilen_.size())
-                throw EDatei(datei_, static_cast<int>(kopf + 1), Zeigbar(zeilen_[kopf]), "die Endmarke \"" + std::string(ende) + "\" des Blocks vor dem Dateiende");
+                throw EDatei(datei_, static_cast<int>(kopf + 1), Zeigbar(zeilen_[kopf]),
+                             Sprachwahl("die Endmarke \"", "the end mark \"") + std::string(ende) +
+                                 Sprachwahl("\" des Blocks vor dem Dateiende", "\" of the block before the end of the file"));
             const std::string z = Schlicht(zeilen_[i_++]);
             if (z == ende) return;
             if (Blockmarke(z) && std::none_of(unterbloecke.begin(), unterbloecke.end(), [&](std::string_view u) { return z.starts_with(u); }))
-                throw EDatei(datei_, static_cast<int>(i_), Zeigbar(z), offen() + " vor dieser Zeile");
+                throw EDatei(datei_, static_cast<int>(i_), Zeigbar(z), offen() + Sprachwahl(" vor dieser Zeile", " before this line"));
             zeile(z);
         }
     }
@@ -552,7 +557,9 @@ private:
         try {
             liste(leser);
         } catch (const EKonvertierung& e) {
-            throw EDatei(datei_, static_cast<int>(i_), Zeigbar(zeile), "nach \"" + std::string(leser.Schluessel()) + "\" " + e.Erwartet());
+            const std::string schluessel = "\"" + std::string(leser.Schluessel()) + "\"";
+            throw EDatei(datei_, static_cast<int>(i_), Zeigbar(zeile),
+                         DeutscheMeldungen() ? "nach " + schluessel + " " + e.Erwartet() : e.Erwartet() + " after " + schluessel);
         }
     }
 
@@ -607,7 +614,8 @@ private:
     {
         if (std::isnan(profiltiefe))
             throw EDatei(datei_, static_cast<int>(kopf + 1), Zeigbar(zeilen_[kopf]),
-                         "eine Zeile \"PROFILTIEFE=\" mit der Profiltiefe in diesem Block");
+                         Sprachwahl("eine Zeile \"PROFILTIEFE=\" mit der Profiltiefe in diesem Block",
+                                    "a line \"PROFILTIEFE=\" with the chord in this block"));
     }
 
     // A second profile block replaces the first rather than extending it.
@@ -620,14 +628,15 @@ private:
         Block(kopf, "[PROFIL ENDE]", {}, [&](const std::string& z) {
             if (!z.starts_with("PK")) return;
             if (p.Anzahl() >= TProfil::MaxPunkte)
-                throw EDatei(datei_, static_cast<int>(i_), Zeigbar(z), "höchstens " + std::to_string(TProfil::MaxPunkte) + " Punkte je Profil");
+                throw EDatei(datei_, static_cast<int>(i_), Zeigbar(z),
+                             Sprachwahl("höchstens ", "at most ") + std::to_string(TProfil::MaxPunkte) + Sprachwahl(" Punkte je Profil", " points per profile"));
             TKoordinate k;
             const std::size_t gleich = z.find('=');
             try {
                 if (gleich == std::string::npos) throw EKonvertierung(z, "PKn=x z");
                 LeseWerte(std::string_view(z).substr(gleich + 1), k.X, k.Z);
             } catch (const EKonvertierung& e) {
-                throw EDatei(datei_, static_cast<int>(i_), Zeigbar(z), "ein Profilpunkt \"PKn=x z\": " + e.Erwartet());
+                throw EDatei(datei_, static_cast<int>(i_), Zeigbar(z), Sprachwahl("ein Profilpunkt \"PKn=x z\": ", "a profile point \"PKn=x z\": ") + e.Erwartet());
             }
             p.AddPunkt(k);
         });

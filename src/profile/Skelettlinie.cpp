@@ -6,6 +6,7 @@
 #include <string>
 
 #include "common/Host.h"
+#include "common/Meldungssprache.h"
 #include "profile/Profilbeiwerte.h"
 #include "profile/T_Profil.h"
 
@@ -121,8 +122,8 @@ TSkelettBeiwerte SkelettAnalyse(const TProfil& linie, THost& host)
         // A degenerate line (coincident points) makes the change undefined; it would never settle.
         if (durchlauf == SkelettAnalyseMaxDurchlaeufe || !std::isfinite(aenderung)) {
             ergebnis.Konvergiert = false;
-            host.Statustext("Skelettlinienanalyse nach " + std::to_string(durchlauf)
-                            + " Durchläufen ohne Konvergenz abgebrochen");
+            host.Statustext(Sprachwahl("Skelettlinienanalyse nach ", "Camber line analysis stopped after ") + std::to_string(durchlauf) +
+                            Sprachwahl(" Durchläufen ohne Konvergenz abgebrochen", " passes without convergence"));
             break;
         }
     }

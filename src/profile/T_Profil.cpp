@@ -7,17 +7,22 @@
 #include <string_view>
 
 #include "common/Fehler.h"
+#include "common/Meldungssprache.h"
 #include "common/Textdatei.h"
 #include "common/Zahlentext.h"
 
 namespace {
 
-const char* const ErwartetPunkt = "zwei Zahlen X und Z, getrennt durch Leerzeichen oder Tabulator";
+std::string ErwartetPunkt()
+{
+    return Sprachwahl("zwei Zahlen X und Z, getrennt durch Leerzeichen oder Tabulator", "two numbers X and Z, separated by blanks or a tab");
+}
 
 void PruefeGroesse(int anzahl)
 {
     if (anzahl >= TProfil::MaxPunkte)
-        throw EVelionFehler("Ein Profil fasst höchstens " + std::to_string(TProfil::MaxPunkte) + " Punkte");
+        throw EVelionFehler(Sprachwahl("Ein Profil fasst höchstens ", "A profile holds at most ") + std::to_string(TProfil::MaxPunkte) +
+                            Sprachwahl(" Punkte", " points"));
 }
 
 // The offending line as an error message shows it: control characters made visible, long lines cut.
@@ -54,7 +59,7 @@ TKoordinate LiesPunktzeile(const std::string& datei, int zeilennummer, const std
         if (c == '\t') c = ' ';
     const std::size_t anfang = text.find_first_not_of(' ');
     const std::size_t luecke = anfang == std::string::npos ? std::string::npos : text.find(' ', anfang);
-    if (luecke == std::string::npos) throw EDatei(datei, zeilennummer, Zeilenauszug(zeile), ErwartetPunkt);
+    if (luecke == std::string::npos) throw EDatei(datei, zeilennummer, Zeilenauszug(zeile), ErwartetPunkt());
     const std::string_view xText = std::string_view(text).substr(anfang, luecke - anfang);
     const std::string_view zText = std::string_view(text).substr(luecke);
     TKoordinate p;
@@ -62,10 +67,10 @@ TKoordinate LiesPunktzeile(const std::string& datei, int zeilennummer, const std
         p.X = TextToReal(xText);
         p.Z = TextToReal(zText);
     } catch (const EKonvertierung&) {
-        throw EDatei(datei, zeilennummer, Zeilenauszug(zeile), ErwartetPunkt);
+        throw EDatei(datei, zeilennummer, Zeilenauszug(zeile), ErwartetPunkt());
     }
     if (!std::isfinite(p.X) || !std::isfinite(p.Z))
-        throw EDatei(datei, zeilennummer, Zeilenauszug(zeile), "endliche Koordinaten");
+        throw EDatei(datei, zeilennummer, Zeilenauszug(zeile), Sprachwahl("endliche Koordinaten", "finite coordinates"));
     return p;
 }
 
@@ -86,8 +91,10 @@ std::vector<TKoordinate> InUmlaufordnung(const std::string& datei, const std::ve
         const std::size_t unten = static_cast<std::size_t>(kopf.Z);
         if (oben + unten != punkte.size() - 1)
             throw EDatei(datei, gelesen.front().first, RealToText(kopf.X, 0, 0, '.') + " " + RealToText(kopf.Z, 0, 0, '.'),
-                         "so viele Punktzeilen, wie die Zeile der Punktanzahlen nennt (" + std::to_string(oben + unten) +
-                             ", die Datei hat " + std::to_string(punkte.size() - 1) + ")");
+                         Sprachwahl("so viele Punktzeilen, wie die Zeile der Punktanzahlen nennt (",
+                                    "as many point lines as the line of point counts names (") +
+                             std::to_string(oben + unten) + Sprachwahl(", die Datei hat ", ", the file has ") +
+                             std::to_string(punkte.size() - 1) + ")");
         std::vector<TKoordinate> umlauf(punkte.rend() - static_cast<std::ptrdiff_t>(oben) - 1, punkte.rend() - 1);
         umlauf.insert(umlauf.end(), punkte.begin() + 1 + static_cast<std::ptrdiff_t>(oben), punkte.end());
         punkte = std::move(umlauf);
@@ -190,17 +197,18 @@ void TProfil::LoadDat(const std::filesystem::path& datei)
 {
     const std::string name = datei.string();
     const std::string roh = LeseDateiRoh(datei);
-    if (roh.empty()) throw EDatei(name, 0, "", "eine Titelzeile und Punktzeilen (die Datei ist leer)");
-    if (IstBinaer(roh)) throw EDatei(name, 0, "", "eine Textdatei mit Profilkoordinaten (die Datei enthält Binärdaten)");
+    if (roh.empty()) throw EDatei(name, 0, "", Sprachwahl("eine Titelzeile und Punktzeilen (die Datei ist leer)", "a title line and point lines (the file is empty)"));
+    if (IstBinaer(roh)) throw EDatei(name, 0, "", Sprachwahl("eine Textdatei mit Profilkoordinaten (die Datei enthält Binärdaten)", "a text file of profile coordinates (the file holds binary data)"));
     std::string_view text = roh;
     if (text.back() == '\x1A') text.remove_suffix(1);
     const std::vector<std::string> zeilen = InZeilen(DateitextZuUtf8(text));
-    if (zeilen.empty()) throw EDatei(name, 0, "", "eine Titelzeile und Punktzeilen (die Datei ist leer)");
-    if (zeilen.size() < 2) throw EDatei(name, 1, Zeilenauszug(zeilen.front()), "Punktzeilen nach der Titelzeile");
+    if (zeilen.empty()) throw EDatei(name, 0, "", Sprachwahl("eine Titelzeile und Punktzeilen (die Datei ist leer)", "a title line and point lines (the file is empty)"));
+    if (zeilen.size() < 2) throw EDatei(name, 1, Zeilenauszug(zeilen.front()), Sprachwahl("Punktzeilen nach der Titelzeile", "point lines after the title line"));
     if (zeilen.size() - 1 > static_cast<std::size_t>(MaxPunkte)) {
         const int ueberzaehlig = MaxPunkte + 2;
         throw EDatei(name, ueberzaehlig, Zeilenauszug(zeilen[ueberzaehlig - 1]),
-                     "höchstens " + std::to_string(MaxPunkte) + " Punktzeilen (die Datei hat " + std::to_string(zeilen.size() - 1) + ")");
+                     Sprachwahl("höchstens ", "at most ") + std::to_string(MaxPunkte) + Sprachwahl(" Punktzeilen (die Datei hat ", " point lines (the file has ") +
+                         std::to_string(zeilen.size() - 1) + ")");
     }
 
     // Blank lines (between the sections of some layouts, or at the end) carry nothing.

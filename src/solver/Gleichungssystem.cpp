@@ -8,6 +8,7 @@
 #include <string>
 
 #include "common/Fehler.h"
+#include "common/Meldungssprache.h"
 #include "solver/Loeser.h"
 #include "solver/Wirbelinduktion.h"
 
@@ -36,7 +37,7 @@ void Addiere(Extended& wert, const std::vector<TWirbel>& liste, Extended vorzeic
 void PruefeTabelle(const TPAN& p, int j)
 {
     if (p.Tabelle == nullptr)
-        throw EVelionFehler("Panel " + std::to_string(j) + " des Gleichungssystems gehört zu keiner Panel-Tabelle");
+        throw EVelionFehler("Panel " + std::to_string(j) + Sprachwahl(" des Gleichungssystems gehört zu keiner Panel-Tabelle", " of the equation system belongs to no panel table"));
 }
 
 TSeitenlinien Seitenlinien(std::span<TPAN* const> panelliste)

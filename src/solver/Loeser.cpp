@@ -6,30 +6,39 @@
 #include <string>
 
 #include "common/Fehler.h"
+#include "common/Meldungssprache.h"
 #include "solver/T_Thread_Szene.h"
 
-namespace {
-
-void Balken(THost& host, int position, int maximum)
+void Loesungsfortschritt(THost& host, int position, int maximum)
 {
     host.Fortschritt(TFortschrittsbalken::Haupt, position, maximum);
     host.Fortschritt(TFortschrittsbalken::Neben, position, maximum);
 }
 
-/// The reaction of the direct solver to a stop request.
-TLoesung Gestoppt(THost& host, int maximum, bool statusLoeschen)
+TLoesung LoesungGestoppt(THost& host, int maximum, bool statusLoeschen)
 {
-    Balken(host, 0, maximum);
+    Loesungsfortschritt(host, 0, maximum);
     host.Flags.RechnungLaeuft = false;
     host.NeuZeichnen();
     if (statusLoeschen) host.Statustext("");
     return TLoesung::Gestoppt;
 }
 
+TLoesung LoesungNichtLoesbar(THost& host, int maximum, const std::string& grund)
+{
+    Loesungsfortschritt(host, 0, maximum);
+    host.Statustext(Sprachwahl("Gleichungssystem nicht lösbar: ", "Equation system not solvable: ") + grund);
+    host.Fehlertext(FehlertextSystemNichtLoesbar);
+    return TLoesung::Fehlgeschlagen;
+}
+
+namespace {
+
 void PruefeVollstaendig(const TGleichungssystem& system)
 {
     if (!system.Vollstaendig())
-        throw EVelionFehler("Das Gleichungssystem ist nicht vollständig aufgebaut; es kann nicht gelöst werden");
+        throw EVelionFehler(Sprachwahl("Das Gleichungssystem ist nicht vollständig aufgebaut; es kann nicht gelöst werden",
+                                       "The equation system is not completely assembled; it cannot be solved"));
 }
 
 bool RechteSeiteNull(const TGleichungssystem& system)
@@ -53,16 +62,9 @@ std::string PanelText(const TGleichungssystem& system, int i)
 {
     const TPAN& p = system.Panel(i);
     // Counted from 0 like the surfaces and strips of info, run and the lattice table.
-    return "Panel " + std::to_string(i) + " (Fläche " + std::to_string(p.Flaeche) + ", Streifen " +
-           std::to_string(p.Streifen) + ", Spalte " + std::to_string(p.Spalte) + ")";
-}
-
-TLoesung NichtLoesbar(THost& host, int maximum, const std::string& grund)
-{
-    Balken(host, 0, maximum);
-    host.Statustext("Gleichungssystem nicht lösbar: " + grund);
-    host.Fehlertext(FehlertextSystemNichtLoesbar);
-    return TLoesung::Fehlgeschlagen;
+    return "Panel " + std::to_string(i) + Sprachwahl(" (Fläche ", " (surface ") + std::to_string(p.Flaeche) +
+           Sprachwahl(", Streifen ", ", strip ") + std::to_string(p.Streifen) + Sprachwahl(", Spalte ", ", column ") +
+           std::to_string(p.Spalte) + ")";
 }
 
 /// A divisor BiCGSTAB can go on with.
@@ -75,13 +77,13 @@ TLoesung LoeseDirekt(TGleichungssystem& system, THost& host)
     const int n = system.N();
     const std::size_t nn = static_cast<std::size_t>(n);
     const std::atomic<bool>& stopp = host.Flags.Stoppanforderung;
-    if (stopp) return Gestoppt(host, n - 1, true);
+    if (stopp) return LoesungGestoppt(host, n - 1, true);
     PruefeVollstaendig(system);
     host.StatustextNr(AusgabetextLoesung);
-    Balken(host, 0, n - 1);
+    Loesungsfortschritt(host, 0, n - 1);
     if (RechteSeiteNull(system)) {
         SchreibeZirkulationen(system, TVector(nn, 0.0L));
-        Balken(host, 0, n - 1);
+        Loesungsfortschritt(host, 0, n - 1);
         return TLoesung::Geloest;
     }
 
@@ -92,21 +94,21 @@ TLoesung LoeseDirekt(TGleichungssystem& system, THost& host)
     for (std::size_t i = 0; i < nn; ++i) {
         const std::span<const Extended> zeile = system.Zeile(static_cast<int>(i));
         for (std::size_t c = 0; c < breite; ++c) {
-            if (stopp.load(std::memory_order_relaxed)) return Gestoppt(host, n - 1, true);
+            if (stopp.load(std::memory_order_relaxed)) return LoesungGestoppt(host, n - 1, true);
             at(i, c) = zeile[c];
         }
     }
 
     for (std::size_t k = 0; k + 1 < nn; ++k) {
         host.Ereignisschleife();
-        Balken(host, static_cast<int>(k), n - 1);
+        Loesungsfortschritt(host, static_cast<int>(k), n - 1);
         const Extended pivot = at(k, k);
         if (!Brauchbar(pivot))
-            return NichtLoesbar(host, n - 1, "Pivot " + std::to_string(static_cast<double>(pivot)) + " bei " +
+            return LoesungNichtLoesbar(host, n - 1, "Pivot " + std::to_string(static_cast<double>(pivot)) + Sprachwahl(" bei ", " at ") +
                                                  PanelText(system, static_cast<int>(k)));
         const Extended* pivotzeile = &at(k, 0);
         for (std::size_t r = k + 1; r < nn; ++r) {
-            if (stopp.load(std::memory_order_relaxed)) return Gestoppt(host, n - 1, false);
+            if (stopp.load(std::memory_order_relaxed)) return LoesungGestoppt(host, n - 1, false);
             Extended* zeile = &at(r, 0);
             const Extended f = -zeile[k] / pivot;
             for (std::size_t c = k; c < breite; ++c) zeile[c] = zeile[c] + f * pivotzeile[c];
@@ -116,15 +118,15 @@ TLoesung LoeseDirekt(TGleichungssystem& system, THost& host)
     TVector x(nn, 0.0L);
     for (std::size_t r = nn; r-- > 0;) {
         if (!Brauchbar(at(r, r)))
-            return NichtLoesbar(host, n - 1, "Pivot " + std::to_string(static_cast<double>(at(r, r))) + " bei " +
+            return LoesungNichtLoesbar(host, n - 1, "Pivot " + std::to_string(static_cast<double>(at(r, r))) + Sprachwahl(" bei ", " at ") +
                                                  PanelText(system, static_cast<int>(r)));
         x[r] = at(r, nn);
         for (std::size_t c = r + 1; c < nn; ++c) x[r] = x[r] - at(r, c) * x[c];
         x[r] = x[r] / at(r, r);
     }
-    if (!Endlich(x)) return NichtLoesbar(host, n - 1, "die Lösung enthält ungültige Werte");
+    if (!Endlich(x)) return LoesungNichtLoesbar(host, n - 1, Sprachwahl("die Lösung enthält ungültige Werte", "the solution holds invalid values"));
     SchreibeZirkulationen(system, x);
-    Balken(host, 0, n - 1);
+    Loesungsfortschritt(host, 0, n - 1);
     return TLoesung::Geloest;
 }
 
@@ -139,10 +141,10 @@ TIteration LoeseIterativ(TGleichungssystem& system, THost& host, int threads)
     for (std::size_t i = 0; i < nn; ++i) b[i] = system.Zeile(static_cast<int>(i))[nn];
 
     host.StatustextNr(AusgabetextLoesung);
-    Balken(host, 0, 100);
+    Loesungsfortschritt(host, 0, 100);
     if (RechteSeiteNull(system)) {
         SchreibeZirkulationen(system, TVector(nn, 0.0L));
-        Balken(host, 0, 100);
+        Loesungsfortschritt(host, 0, 100);
         return TIteration::Konvergiert;
     }
     const auto produkt = [&](const TVector& ein, TVector& aus) {
@@ -169,14 +171,15 @@ TIteration LoeseIterativ(TGleichungssystem& system, THost& host, int threads)
     TIteration ergebnis = TIteration::NichtKonvergiert;
     // A zero or non-finite divisor ends the iteration before it can spoil x; the direct solver follows.
     const auto zusammenbruch = [&](long long l, const char* groesse) {
-        host.Statustext("BiCGSTAB bricht in Schritt " + std::to_string(l) + " ab (" + groesse +
-                        " ist 0 oder ungültig); die direkte Lösung folgt");
+        host.Statustext(Sprachwahl("BiCGSTAB bricht in Schritt ", "BiCGSTAB breaks down in step ") + std::to_string(l) +
+                        Sprachwahl(" ab (", " (") + groesse +
+                        Sprachwahl(" ist 0 oder ungültig); die direkte Lösung folgt", " is 0 or invalid); the direct solution follows"));
     };
     const long long grenze = 2LL * n - 2;
     for (long long l = 1; l <= 2LL * n; ++l) {
         position += schritt;
         if (position > 100 || position < 0) schritt = -schritt;
-        Balken(host, position, 100);
+        Loesungsfortschritt(host, position, 100);
         host.Ereignisschleife();
 
         const Extended rho = Skalarprodukt(n, r0, r);
@@ -220,7 +223,7 @@ TIteration LoeseIterativ(TGleichungssystem& system, THost& host, int threads)
         if (host.Flags.Stoppanforderung) break;
     }
     if (Endlich(x)) SchreibeZirkulationen(system, x);
-    Balken(host, 0, 100);
+    Loesungsfortschritt(host, 0, 100);
     return ergebnis;
 }
 

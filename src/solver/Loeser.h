@@ -2,6 +2,8 @@
 // choice between them, and the circulations written back into the lattice.
 #pragma once
 
+#include <string>
+
 #include "common/Host.h"
 #include "solver/Gleichungssystem.h"
 #include "solver/T_Thread_Szene.h"
@@ -49,6 +51,17 @@ TLoesung LoeseDirekt(TGleichungssystem& system, THost& host);
 /// BiCGSTAB from x = 0; the products on `threads` workers (0: on the calling thread). Writes the
 /// bound circulations when it ends with a finite iterate, converged or not.
 TIteration LoeseIterativ(TGleichungssystem& system, THost& host, int threads);
+
+/// Both progress bars of the solution at `position` of `maximum`.
+void Loesungsfortschritt(THost& host, int position, int maximum);
+
+/// The end of a solution on a stop request: the bars back at 0, the run marked as ended, the view
+/// redrawn and, when `statusLoeschen`, the status line cleared.
+TLoesung LoesungGestoppt(THost& host, int maximum, bool statusLoeschen);
+
+/// The end of a solution without a usable result: the bars back at 0, `grund` in the status line
+/// and error text 48.
+TLoesung LoesungNichtLoesbar(THost& host, int maximum, const std::string& grund);
 
 /// Parallel assembly when there is more than one processor and "Multithread" is on.
 bool ParallelAufbauen(const TLoeserEinstellungen& e);

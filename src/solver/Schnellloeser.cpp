@@ -11,6 +11,7 @@
 #include <sys/mman.h>
 
 #include "common/Fehler.h"
+#include "common/Meldungssprache.h"
 #include "solver/T_Thread_Szene.h"
 #include "solver/Wirbelinduktion.h"
 
@@ -26,29 +27,6 @@ namespace {
 
 /// At most this many refinement steps; they end earlier when a correction no longer halves.
 constexpr int HoechsteVerfeinerung = 6;
-
-void Balken(THost& host, int position, int maximum)
-{
-    host.Fortschritt(TFortschrittsbalken::Haupt, position, maximum);
-    host.Fortschritt(TFortschrittsbalken::Neben, position, maximum);
-}
-
-TLoesung Gestoppt(THost& host, int maximum)
-{
-    Balken(host, 0, maximum);
-    host.Flags.RechnungLaeuft = false;
-    host.NeuZeichnen();
-    host.Statustext("");
-    return TLoesung::Gestoppt;
-}
-
-TLoesung NichtLoesbar(THost& host, int maximum, const std::string& grund)
-{
-    Balken(host, 0, maximum);
-    host.Statustext("Gleichungssystem nicht lösbar: " + grund);
-    host.Fehlertext(FehlertextSystemNichtLoesbar);
-    return TLoesung::Fehlgeschlagen;
-}
 
 Extended Betragsmaximum(const std::vector<Extended>& v)
 {
@@ -159,13 +137,13 @@ TLoesung TSchnellesSystem::Loesen(THost& host, int threads)
     const std::size_t nn = panels_.size();
     const std::atomic<bool>& stopp = host.Flags.Stoppanforderung;
     schritte_ = 0;
-    if (stopp) return Gestoppt(host, n - 1);
+    if (stopp) return LoesungGestoppt(host, n - 1, true);
     host.StatustextNr(AusgabetextLoesung);
-    Balken(host, 0, n - 1);
-    if (stopp) return Gestoppt(host, n - 1);
+    Loesungsfortschritt(host, 0, n - 1);
+    if (stopp) return LoesungGestoppt(host, n - 1, true);
     const auto schreibe = [&](const std::vector<Extended>& x) {
         for (std::size_t i = 0; i < nn; ++i) panels_[i]->GebundenerWirbel.Zirkulation = x[i];
-        Balken(host, 0, n - 1);
+        Loesungsfortschritt(host, 0, n - 1);
         return TLoesung::Geloest;
     };
     if (std::all_of(b_.begin(), b_.end(), [](Extended w) { return w == 0.0L; }))
@@ -179,7 +157,7 @@ TLoesung TSchnellesSystem::Loesen(THost& host, int threads)
     openblas_set_num_threads(std::max(1, threads));
     dgetrf_(&n, &n, lu, &n, pivot.data(), &info);
     host.Ereignisschleife();
-    if (info < 0) throw EVelionFehler("LU-Zerlegung: ungültiges Argument " + std::to_string(-info));
+    if (info < 0) throw EVelionFehler(Sprachwahl("LU-Zerlegung: ungültiges Argument ", "LU factorisation: invalid argument ") + std::to_string(-info));
     // A pivot at the rounding level of the factorisation is a zero pivot that rounding disguised:
     // two panels in the same place give such a system, and its "solution" would be noise.
     double groesster = 0.0;
@@ -190,8 +168,9 @@ TLoesung TSchnellesSystem::Loesen(THost& host, int threads)
         if (!(std::fabs(pivotwert) > nullpivot)) info = k + 1;
     }
     if (info > 0)
-        return NichtLoesbar(host, n - 1, "Pivot 0 in Schritt " + std::to_string(info) + " der LU-Zerlegung (" +
-                                             std::to_string(n) + " Panels)");
+        return LoesungNichtLoesbar(host, n - 1, Sprachwahl("Pivot 0 in Schritt ", "Pivot 0 in step ") + std::to_string(info) +
+                                             Sprachwahl(" der LU-Zerlegung (", " of the LU factorisation (") + std::to_string(n) +
+                                             Sprachwahl(" Panels)", " panels)"));
     const auto loese = [&](std::vector<double>& rechts) {
         const char trans = 'T';
         const int eins = 1;
@@ -226,7 +205,7 @@ TLoesung TSchnellesSystem::Loesen(THost& host, int threads)
     };
     Extended letzte = 0.0L;
     for (int k = 0; k < HoechsteVerfeinerung; ++k) {
-        if (stopp) return Gestoppt(host, n - 1);
+        if (stopp) return LoesungGestoppt(host, n - 1, true);
         residuum();
         for (std::size_t i = 0; i < nn; ++i) d[i] = static_cast<double>(r[i]);
         loese(d);
@@ -243,7 +222,7 @@ TLoesung TSchnellesSystem::Loesen(THost& host, int threads)
         letzte = korrektur;
     }
     if (!std::all_of(x.begin(), x.end(), [](Extended w) { return std::isfinite(w); }))
-        return NichtLoesbar(host, n - 1, "die Lösung enthält ungültige Werte");
+        return LoesungNichtLoesbar(host, n - 1, Sprachwahl("die Lösung enthält ungültige Werte", "the solution holds invalid values"));
     return schreibe(x);
 }
 

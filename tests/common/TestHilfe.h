@@ -11,6 +11,7 @@
 
 #include "common/Extended.h"
 #include "common/Host.h"
+#include "common/Meldungssprache.h"
 
 /// EXPECT_NEAR for Extended without the conversion to double.
 inline ::testing::AssertionResult NaheL(Extended a, Extended b, Extended toleranz)
@@ -38,3 +39,21 @@ protected:
         return Antwort;
     }
 };
+
+/// The language of the core's messages for one scope; German again when it ends.
+class TMeldungsspracheFuer {
+public:
+    explicit TMeldungsspracheFuer(const std::string& sprache) { MeldungsspracheWaehlen(sprache); }
+    ~TMeldungsspracheFuer() { MeldungsspracheWaehlen("DEUTSCH"); }
+    TMeldungsspracheFuer(const TMeldungsspracheFuer&) = delete;
+    TMeldungsspracheFuer& operator=(const TMeldungsspracheFuer&) = delete;
+};
+
+/// The first word of the German messages' wording found in `text`; empty when there is none.
+inline std::string DeutschesWort(const std::string& text)
+{
+    for (const char* wort : {"erwartet", "Zeile", " die ", " der ", " des ", " ist ", " wird ", " eine ", " ein ", "Zahl", " nach ",
+                             " von ", " bis ", "Fläche", "Streifen", "Punkt", "Ordner", "Betrag", "höchstens"})
+        if (text.find(wort) != std::string::npos) return wort;
+    return {};
+}

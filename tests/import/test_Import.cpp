@@ -192,8 +192,10 @@ TEST(Import, ABrokenFileImportsNothingAndSaysWhatWasWrong)
         {"FLG keine Zahl", "text.FLG", ersetzt(flg, 65, "0,1=links"), 66},
         {"FLG ohne Knickstellen", "ohne.FLG", ersetzt(flg, 1, "Knickstellen fehlen"), 0},
     };
+    for (const char* sprache : {"DEUTSCH", "ENGLISH"})
     for (const auto& fall : faelle) {
-        SCOPED_TRACE(fall.name);
+        SCOPED_TRACE(std::string(fall.name) + " " + sprache);
+        const TMeldungsspracheFuer meldungen(sprache);
         SchreibeTextzeilen(ordner / fall.datei, fall.zeilen);
         auto szene = MitFlaecheBei(1.0L);
         TImportHost host;
@@ -204,6 +206,9 @@ TEST(Import, ABrokenFileImportsNothingAndSaysWhatWasWrong)
         } catch (const EDatei& e) {
             EXPECT_EQ(e.Zeile(), fall.zeile) << e.what();
             EXPECT_NE(std::string(e.what()).find(fall.datei), std::string::npos) << e.what();
+            if (!DeutscheMeldungen()) {
+                EXPECT_EQ(DeutschesWort(e.what()), "") << e.what();
+            }
         }
         EXPECT_EQ(szene->Flugzeug->Flaechen.Count(), 1);
         EXPECT_EQ(host.Snapshots, 0);

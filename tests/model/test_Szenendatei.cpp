@@ -486,8 +486,10 @@ TEST(Szenendatei, DefekteDateienScheiternMitOrtUndGrund)
         {"binaer", binaer, 0, "[FLUGZEUG]", 0},
         {"ohne_flugzeug", "[SCHALTER]\r\nROTIEREN=TRUE\r\n[SCHALTER ENDE]\r\n", 0, "[FLUGZEUG]", 0},
     };
+    for (const char* sprache : {"DEUTSCH", "ENGLISH"})
     for (const TDefekt& d : faelle) {
-        SCOPED_TRACE(d.name);
+        SCOPED_TRACE(std::string(d.name) + " " + sprache);
+        const TMeldungsspracheFuer meldungen(sprache);
         const fs::path p = SchreibeRoh(std::string(d.name) + ".vel", Utf8ZuCp1252(d.inhalt));
         TSZENE szene;
         szene.Flugzeug = std::make_unique<TFLUGZEUG>();
@@ -504,6 +506,9 @@ TEST(Szenendatei, DefekteDateienScheiternMitOrtUndGrund)
             EXPECT_EQ(e.Datei(), p.string());
             EXPECT_NE(std::string(e.what()).find(d.enthalten), std::string::npos) << e.what();
             EXPECT_EQ(std::string(e.what()).find('\x7F'), std::string::npos);
+            if (!DeutscheMeldungen()) {
+                EXPECT_EQ(DeutschesWort(e.what()), "") << e.what();
+            }
         }
         EXPECT_EQ(gitter, 0);
         EXPECT_EQ(szene.Flugzeug->Flaechen.Count(), d.vollstaendigeFlaechen);
@@ -538,8 +543,11 @@ TEST(Szenendatei, WerteAusserhalbDerEingabegrenzenWerdenAbgewiesen)
         {"klappe_150", "KLAPPENTIEFE LINKS,RECHTS=22.00000 24.00000", "KLAPPENTIEFE LINKS,RECHTS=150 150", "von 0 bis 100"},
         {"einstellwinkel_91", "EINSTELLWINKEL=2.00000", "EINSTELLWINKEL=91", "von -90 bis 90"},
     };
+    // The range in German is checked word for word; in English, that no German is left.
+    for (const char* sprache : {"DEUTSCH", "ENGLISH"})
     for (const auto& f : faelle) {
-        SCOPED_TRACE(f.name);
+        SCOPED_TRACE(std::string(f.name) + " " + sprache);
+        const TMeldungsspracheFuer meldungen(sprache);
         ASSERT_NE(original.find(f.alt), std::string::npos);
         const std::size_t zeile = std::count(original.begin(), original.begin() + original.find(f.alt), '\n') + 1;
         const fs::path p = SchreibeRoh(std::string(f.name) + ".vel", Utf8ZuCp1252(Ersetze(original, f.alt, f.neu)));
@@ -551,8 +559,13 @@ TEST(Szenendatei, WerteAusserhalbDerEingabegrenzenWerdenAbgewiesen)
             const std::string text = e.what();
             EXPECT_EQ(e.Zeile(), static_cast<int>(zeile));
             EXPECT_NE(text.find(f.neu), std::string::npos) << text;
-            EXPECT_NE(text.find(f.bereich), std::string::npos) << text;
-            EXPECT_NE(text.find("erwartet"), std::string::npos) << text;
+            if (DeutscheMeldungen()) {
+                EXPECT_NE(text.find(f.bereich), std::string::npos) << text;
+                EXPECT_NE(text.find("erwartet"), std::string::npos) << text;
+            } else {
+                EXPECT_NE(text.find("expected"), std::string::npos) << text;
+                EXPECT_EQ(DeutschesWort(text), "") << text;
+            }
         }
     }
 }

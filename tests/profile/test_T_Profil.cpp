@@ -294,8 +294,10 @@ TEST_F(ProfilDatei, BadFilesRaiseEDateiAndLeaveTheProfileUnchanged)
         {"binary", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), 0},
         {"more than 65535 points", vieleZeilen, TProfil::MaxPunkte + 2},
     };
+    for (const char* sprache : {"DEUTSCH", "ENGLISH"})
     for (const Fall& f : faelle) {
-        SCOPED_TRACE(f.name);
+        SCOPED_TRACE(std::string(f.name) + " " + sprache);
+        const TMeldungsspracheFuer meldungen(sprache);
         TProfil p;
         p.SetDefault();
         p.SetBeiwert(TProfil::Dicke, 0.1L);
@@ -308,6 +310,9 @@ TEST_F(ProfilDatei, BadFilesRaiseEDateiAndLeaveTheProfileUnchanged)
             EXPECT_EQ(e.Datei(), pfad.string());
             EXPECT_EQ(e.Zeile(), f.zeile);
             EXPECT_NE(std::string(e.what()).find("schlecht.dat"), std::string::npos) << e.what();
+            if (!DeutscheMeldungen()) {
+                EXPECT_EQ(DeutschesWort(e.what()), "") << e.what();
+            }
         }
         ErwarteGleicheKontur(p, vorher);
         EXPECT_EQ(p.Titel, "Naca0010");

@@ -21,6 +21,7 @@
 #include <set>
 
 #include "app/Einstellungen.h"
+#include "common/Fehler.h"
 #include "common/Textdatei.h"
 #include "ui/app/Bildschirmelemente.h"
 #include "ui/app/Hauptfenster.h"
@@ -199,13 +200,24 @@ private slots:
             QMessageBox box;
             return box.addButton(QMessageBox::Yes)->text();
         };
+        // And so do the core's own messages, such as a file that cannot be read.
+        const auto dateifehler = [] {
+            try {
+                LeseDateiRoh("/gibt/es/nicht.vel");
+            } catch (const EDatei& e) {
+                return std::string(e.what());
+            }
+            return std::string();
+        };
         QCOMPARE(jaKnopf(), QStringLiteral("&Ja"));
         punkte[0]->trigger();
         QCOMPARE(fenster.Host.Texte.EingestellteSprache, std::string("ENGLISH"));
         QCOMPARE(jaKnopf(), QStringLiteral("&Yes"));
+        QCOMPARE(dateifehler(), std::string("/gibt/es/nicht.vel: expected a readable file (not found or no access)"));
         punkte[1]->trigger();
         QCOMPARE(fenster.Host.Texte.EingestellteSprache, std::string("DEUTSCH"));
         QCOMPARE(jaKnopf(), QStringLiteral("&Ja"));
+        QCOMPARE(dateifehler(), std::string("/gibt/es/nicht.vel: erwartet wird eine lesbare Datei (nicht gefunden oder kein Zugriff)"));
         // The list is rebuilt, not added to.
         fenster.Einstellungen.VerfuegbareSprachen = {"ENGLISH"};
         fenster.SprachmenueAufbauen();

@@ -41,6 +41,7 @@
 #include "app/Einstellungen.h"
 #include "app/Undo.h"
 #include "common/Fehler.h"
+#include "common/Meldungssprache.h"
 #include "common/Zahlentext.h"
 #include "control/Auslegungsberechnung.h"
 #include "evaluation/Gesamtbezugswerte.h"
@@ -195,6 +196,7 @@ THauptfenster::THauptfenster(QWidget* parent, const std::filesystem::path& daten
     EinstellungenAnwenden();
     Host.Texte.SpracheLaden(Programmverzeichnis());
     QtTexteLaden(Host.Texte.EingestellteSprache);
+    MeldungsspracheWaehlen(Host.Texte.EingestellteSprache);
     if (Undo) Undo->UndoLeeren();
     UndoKnoepfe();
     if (!meldungen.isEmpty()) Host.Statustext(meldungen.join(QStringLiteral("  ")).toStdString());
@@ -1127,6 +1129,7 @@ void THauptfenster::SpracheWaehlen(const QString& sprache)
     if (name.startsWith(QLatin1Char('&'))) name.remove(0, 1);
     Host.Texte.EingestellteSprache = name.toUpper().toStdString();
     QtTexteLaden(Host.Texte.EingestellteSprache);
+    MeldungsspracheWaehlen(Host.Texte.EingestellteSprache);
     if (!Host.Texte.SpracheLaden(Programmverzeichnis())) {
         const auto zeilen = SprachordnerFehltMeldung(Host.Texte.EingestellteSprache, Programmdatei().string());
         QString text;
