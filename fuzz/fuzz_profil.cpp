@@ -1,26 +1,19 @@
 // Fuzz target of the airfoil reader: any bytes are either a profile or a file error with a reason;
 // a profile that reads has finite coordinates.
-#include <unistd.h>
-
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
+#include "FuzzDatei.h"
 #include "common/Fehler.h"
 #include "profile/T_Profil.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse)
 {
-    static const std::filesystem::path datei =
-        std::filesystem::temp_directory_path() / ("velion_fuzz_" + std::to_string(getpid()) + ".dat");
-    {
-        std::ofstream aus(datei, std::ios::binary | std::ios::trunc);
-        aus.write(reinterpret_cast<const char*>(daten), static_cast<std::streamsize>(groesse));
-    }
+    const std::filesystem::path datei = FuzzDatei(daten, groesse, ".dat");
     TProfil profil;
     try {
         profil.LoadDat(datei);

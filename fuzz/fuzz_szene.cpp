@@ -1,15 +1,13 @@
 // Fuzz target of the scene reader: any bytes are either a scene or a file error with a reason;
 // a scene that reads is built and, when small, computed, and a run that reports valid results
 // must have finite ones.
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
+#include "FuzzDatei.h"
 #include "common/Fehler.h"
 #include "common/Host.h"
 #include "control/Rechenlauf.h"
@@ -21,12 +19,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse)
 {
-    static const std::filesystem::path datei =
-        std::filesystem::temp_directory_path() / ("velion_fuzz_" + std::to_string(getpid()) + ".vel");
-    {
-        std::ofstream aus(datei, std::ios::binary | std::ios::trunc);
-        aus.write(reinterpret_cast<const char*>(daten), static_cast<std::streamsize>(groesse));
-    }
+    const std::filesystem::path datei = FuzzDatei(daten, groesse, ".vel");
     THost host;
     TSchalter schalter;
     std::unique_ptr<TSZENE> szene;

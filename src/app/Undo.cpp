@@ -8,8 +8,8 @@
 #include <system_error>
 
 #include "common/Fehler.h"
-#include "common/Meldungssprache.h"
 #include "common/Host.h"
+#include "common/Meldungssprache.h"
 #include "common/Textdatei.h"
 #include "common/Zahlentext.h"
 #include "model/T_Szene.h"

@@ -12,30 +12,10 @@
 #include "cli/Szenenzugriff.h"
 #include "evaluation/Gesamtbezugswerte.h"
 #include "geometry/Gitterbau.h"
+#include "model/Modellarten.h"
 #include "profile/T_Profil.h"
 
 namespace {
-
-std::string ArtName(TFlaechenArt art)
-{
-    switch (art) {
-    case TFlaechenArt::Fluegel: return "Fluegel";
-    case TFlaechenArt::Seitenleitwerk: return "Seitenleitwerk";
-    case TFlaechenArt::Rumpf: return "Rumpf";
-    }
-    return "?";
-}
-
-std::string VerteilungName(TVerteilung v)
-{
-    switch (v) {
-    case TVerteilung::SinL: return "SinL";
-    case TVerteilung::SinR: return "SinR";
-    case TVerteilung::Cos: return "Cos";
-    case TVerteilung::Linear: return "Linear";
-    }
-    return "?";
-}
 
 std::string ZielName(int nummer)
 {
@@ -63,7 +43,7 @@ void SegmentBericht(const TSEGMENT& s, TBericht& b)
     b.Zahl("VFormWinkel", Sprachwahl("V-Form-Winkel", "Dihedral angle"), s.VFormWinkel, "°");
     b.Zahl("Pfeilwinkel", Sprachwahl("Pfeilwinkel (Vorderkante)", "Sweep angle (leading edge)"), s.Pfeilwinkel, "°");
     b.Ganzzahl("AnzahlPanelsY", "Panels Y", s.AnzahlPanelsY);
-    b.Text("VerteilungY", Sprachwahl("Verteilung Y", "Distribution Y"), VerteilungName(s.VerteilungY));
+    b.Text("VerteilungY", Sprachwahl("Verteilung Y", "Distribution Y"), std::string(Verteilungswort(s.VerteilungY)));
     b.Zahl("KlappentiefeLinks", Sprachwahl("Klappentiefe links", "Flap chord left"), s.KlappentiefeLinks, "%");
     b.Zahl("KlappentiefeRechts", Sprachwahl("Klappentiefe rechts", "Flap chord right"), s.KlappentiefeRechts, "%");
     b.Zahl("Klappenausschlag", Sprachwahl("Klappenausschlag", "Flap deflection"), s.Klappenausschlag, "°");
@@ -76,7 +56,7 @@ void FlaecheBericht(const TFLAECHE& f, TBericht& b)
 {
     int panelsY = 0;
     for (const auto& s : f.Segmente) panelsY += s->AnzahlPanelsY;
-    b.Text("Art", Sprachwahl("Art", "Kind"), ArtName(f.Art));
+    b.Text("Art", Sprachwahl("Art", "Kind"), std::string(Artwort(f.Art)));
     b.Text("Bezeichnung", Sprachwahl("Bezeichnung", "Name"), f.Bezeichnung);
     b.Vektor("Position", "Position X,Y,Z", f.Position, "m");
     b.Zahl("Einstellwinkel", Sprachwahl("Einstellwinkel", "Incidence"), f.Einstellwinkel, "°");
@@ -85,7 +65,7 @@ void FlaecheBericht(const TFLAECHE& f, TBericht& b)
     b.Zahl("Masse", Sprachwahl("Masse", "Mass"), f.Masse, "kg");
     b.Ganzzahl("AnzahlSegmente", Sprachwahl("Segmente", "Segments"), f.Segmente.Count());
     b.Ganzzahl("AnzahlPanelsX", "Panels X", f.AnzahlPanelsX);
-    b.Text("VerteilungX", Sprachwahl("Verteilung X", "Distribution X"), VerteilungName(f.VerteilungX));
+    b.Text("VerteilungX", Sprachwahl("Verteilung X", "Distribution X"), std::string(Verteilungswort(f.VerteilungX)));
     b.Ganzzahl("AnzahlPanelsY", Sprachwahl("Panels Y (alle Segmente)", "Panels Y (all segments)"), panelsY);
     b.Zahl("FlaecheHorizontal", Sprachwahl("Fläche horizontal", "Area horizontal"), f.FlaecheHorizontal, "m²");
     b.Zahl("FlaecheSeitlich", Sprachwahl("Fläche seitlich", "Area side"), f.FlaecheSeitlich, "m²");

@@ -9,12 +9,13 @@
 #include <vector>
 
 #include "common/Fehler.h"
-#include "common/Meldungssprache.h"
 #include "common/Host.h"
+#include "common/Meldungssprache.h"
 #include "common/Textdatei.h"
 #include "common/Zahlentext.h"
 #include "geometry/Flaechenbau.h"
 #include "geometry/Gitterbau.h"
+#include "geometry/Szenenaufbau.h"
 #include "model/Szenendatei.h"
 #include "model/T_Szene.h"
 #include "profile/T_Profil.h"
@@ -496,6 +497,7 @@ int Importieren(TBearbeitung& b, const fs::path& datei)
     if (format == TImportformat::Flg) {
         const TFlgDatei d = FlgEinlesen(datei);
         auto f = FlgFlaeche(d, datei);
+        PanelzahlPruefen(datei, Panelzahl(b.Flugzeug) + Panelzahl(*f));
         BaueFlaeche(*f, b.Host);
         TFLUGZEUG& fz = b.Flugzeug;
         TFLAECHE& neu = *f;
@@ -517,6 +519,10 @@ int Importieren(TBearbeitung& b, const fs::path& datei)
     case TImportformat::Tx4: gruppen = Tx4Lesen(datei, b.Host); break;
     default: return 0;
     }
+    long double panels = Panelzahl(b.Flugzeug);
+    for (const TFlaechengruppe& gruppe : gruppen)
+        for (const auto& f : gruppe) panels += Panelzahl(*f);
+    PanelzahlPruefen(datei, panels);
     int anzahl = 0;
     for (TFlaechengruppe& gruppe : gruppen) {
         for (auto& f : gruppe) {

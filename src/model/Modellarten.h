@@ -6,6 +6,21 @@
 /// Wing, fin or flat fuselage surface; geometry, lattice and computation treat all kinds alike.
 enum class TFlaechenArt { Fluegel = 0, Seitenleitwerk = 1, Rumpf = 2 };
 
+/// The words of the kinds, as the scene file writes them.
+struct TArtWort {
+    TFlaechenArt Art;
+    std::string_view Wort;
+};
+inline constexpr TArtWort ArtWoerter[] = {
+    {TFlaechenArt::Fluegel, "FLUEGEL"}, {TFlaechenArt::Seitenleitwerk, "SEITENLEITWERK"}, {TFlaechenArt::Rumpf, "RUMPF"}};
+
+constexpr std::string_view Artwort(TFlaechenArt art)
+{
+    for (const auto& a : ArtWoerter)
+        if (a.Art == art) return a.Wort;
+    return {};
+}
+
 /// How the panel edges of a chord or of a segment are spaced.
 enum class TVerteilung { SinL = 0, SinR = 1, Cos = 2, Linear = 3 };
 

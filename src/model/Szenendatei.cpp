@@ -164,17 +164,6 @@ void EinstellungenSchluessel(V& v, S& s)
 }
 
 // ---------------------------------------------------------------------------------------------
-// Words of the enumerations.
-
-struct TArtWort {
-    TFlaechenArt Art;
-    std::string_view Wort;
-};
-constexpr TArtWort ArtWoerter[] = {
-    {TFlaechenArt::Fluegel, "FLUEGEL"}, {TFlaechenArt::Seitenleitwerk, "SEITENLEITWERK"}, {TFlaechenArt::Rumpf, "RUMPF"}};
-
-
-// ---------------------------------------------------------------------------------------------
 // Writing.
 
 std::string Zahl(Extended w) { return RealToText(w, 0, 5, '.'); }
@@ -204,11 +193,7 @@ public:
         Zeile(k, text);
     }
 
-    void Art(std::string_view k, TFlaechenArt art)
-    {
-        for (const auto& a : ArtWoerter)
-            if (a.Art == art) Zeile(k, a.Wort);
-    }
+    void Art(std::string_view k, TFlaechenArt art) { Zeile(k, Artwort(art)); }
 
     void Verteilung(std::string_view k, TVerteilung verteilung)
     {

@@ -85,7 +85,9 @@ std::vector<TKoordinate> InUmlaufordnung(const std::string& datei, const std::ve
     for (const auto& [zeile, p] : gelesen) punkte.push_back(p);
     if (punkte.empty()) return punkte;
     const TKoordinate kopf = punkte.front();
-    const bool anzahlen = kopf.X >= 2.0L && kopf.Z >= 2.0L && kopf.X == std::trunc(kopf.X) && kopf.Z == std::trunc(kopf.Z);
+    // Counts above the most points a profile holds are no counts (and no size would hold them).
+    const bool anzahlen = kopf.X >= 2.0L && kopf.Z >= 2.0L && kopf.X <= TProfil::MaxPunkte && kopf.Z <= TProfil::MaxPunkte &&
+                          kopf.X == std::trunc(kopf.X) && kopf.Z == std::trunc(kopf.Z);
     if (anzahlen) {
         const std::size_t oben = static_cast<std::size_t>(kopf.X);
         const std::size_t unten = static_cast<std::size_t>(kopf.Z);

@@ -191,6 +191,8 @@ TEST(Import, ABrokenFileImportsNothingAndSaysWhatWasWrong)
         {"Tx4 keine Zahl", "text.Tx4", ersetzt(tx4, 19, "<y>sechshundert</y>"), 20},
         {"FLG keine Zahl", "text.FLG", ersetzt(flg, 65, "0,1=links"), 66},
         {"FLG ohne Knickstellen", "ohne.FLG", ersetzt(flg, 1, "Knickstellen fehlen"), 0},
+        // A lattice of billions of panels: refused like a scene that is opened, not built for minutes.
+        {"Szene zu viele Panels", "riesig.vel", LeseTextzeilen(VELION_TESTDATA "/beschaedigt/panels_y_intmax.vel"), 0},
     };
     for (const char* sprache : {"DEUTSCH", "ENGLISH"})
     for (const auto& fall : faelle) {

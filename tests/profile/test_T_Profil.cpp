@@ -321,6 +321,15 @@ TEST_F(ProfilDatei, BadFilesRaiseEDateiAndLeaveTheProfileUnchanged)
     }
 }
 
+TEST_F(ProfilDatei, HugeWholeNumbersFirstAreAPointNotCounts)
+{
+    // Counts beyond what a profile holds would not even convert to a size.
+    TProfil p;
+    p.LoadDat(Schreibe("gross.dat", "Titel\r\n3e24 20\r\n0 0\r\n1 0\r\n"));
+    ASSERT_EQ(p.Anzahl(), 3);
+    EXPECT_EQ(p.Punkt(0)->X, 3e24L);
+}
+
 TEST_F(ProfilDatei, OtherLayoutsReadAsTheProgramsOwnOrder)
 {
     // The example airfoil in the program's order (trailing edge, upper side, nose, lower side),
