@@ -54,7 +54,7 @@ TEST(CliSzene, InfoAlsJson)
     EXPECT_TRUE(j["AuslegungsCa"].is_number());
     ASSERT_EQ(j["Flaechen"].size(), 3u);
     const auto& fluegel = j["Flaechen"][0];
-    EXPECT_EQ(fluegel["Art"], "Fluegel");
+    EXPECT_EQ(fluegel["Art"], "FLUEGEL");
     EXPECT_EQ(fluegel["AnzahlSegmente"], 8);
     ASSERT_EQ(fluegel["Segmente"].size(), 8u);
     EXPECT_TRUE(fluegel["Position"]["x"].is_number());
@@ -65,7 +65,7 @@ TEST(CliSzene, InfoAlsJson)
     EXPECT_LT(fluegel["Segmente"][0]["Segmentbreite"].get<double>(), 0.0);
     EXPECT_EQ(fluegel["Segmente"][0]["Profildatei"], "NACA-2410.dat");
     EXPECT_GT(fluegel["Segmente"][0]["Profilpunkte"].get<int>(), 20);
-    EXPECT_EQ(j["Flaechen"][2]["Art"], "Seitenleitwerk");
+    EXPECT_EQ(j["Flaechen"][2]["Art"], "SEITENLEITWERK");
 }
 
 TEST(CliSzene, SaveGibtDieBeispieleUnveraendertZurueck)
