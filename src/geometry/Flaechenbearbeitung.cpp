@@ -2,6 +2,7 @@
 #include "geometry/Flaechenbearbeitung.h"
 
 #include <cmath>
+#include <limits>
 #include <numbers>
 #include <utility>
 
@@ -387,7 +388,10 @@ bool SegmentSplittenPosY(TBearbeitung& b, Extended m, TTeilungstiefe tiefe)
 int AutomatischePanelsY(const TFLAECHE& f, int j)
 {
     const auto [cL, cR] = Endprofiltiefen(f, j);
-    return static_cast<int>(std::nearbyint(16.0L * std::fabs(f.Segmentbreite(j)) / (cL + cR))) + 1;
+    const Extended n = std::nearbyint(16.0L * std::fabs(f.Segmentbreite(j)) / (cL + cR)) + 1.0L;
+    // A segment without chord, or a long one of a hair's chord, would need more panels than an int
+    // counts: the count stops there, and the check of the lattice size refuses it.
+    return n < static_cast<Extended>(std::numeric_limits<int>::max()) ? static_cast<int>(n) : std::numeric_limits<int>::max();
 }
 
 bool Panelautomatik(TBearbeitung& b)

@@ -72,5 +72,6 @@ bool SegmentBeiYTeilen(TFLAECHE& f, int j, Extended m, TTeilungstiefe tiefe);
 /// About eight spanwise panels per mean chord of span, plus one.
 bool Panelautomatik(TBearbeitung& b);
 
-/// Round(16 |w| / (cL + cR)) + 1 for segment j, halves to even.
+/// Round(16 |w| / (cL + cR)) + 1 for segment j, halves to even; the largest int where that is more
+/// or no number.
 int AutomatischePanelsY(const TFLAECHE& flaeche, int j);

@@ -16,6 +16,7 @@
 #include "geometry/Flaechenbau.h"
 #include "geometry/Gitterbau.h"
 #include "geometry/Szenenaufbau.h"
+#include "model/Eingabegrenzen.h"
 #include "model/Szenendatei.h"
 #include "model/T_Szene.h"
 #include "profile/T_Profil.h"
@@ -479,6 +480,23 @@ void Importende(TBearbeitung& b, bool aktuelleSetzen)
     b.Host.NeuZeichnen();
 }
 
+/// Refuses `datei` when a chord or a segment width it gives lies outside what the input fields take.
+void MasseGueltig(const fs::path& datei, const std::vector<const TFLAECHE*>& flaechen)
+{
+    const auto pruefen = [&](TEingabefeld feld, Extended wert, const std::string& deutsch, const char* englisch) {
+        if (!WertZulaessig(feld, wert))
+            throw EDatei(datei.string(), 0, RealToText(wert, 0, 5, '.'),
+                         DeutscheMeldungen() ? deutsch + Wertebereich(feld) : Wertebereich(feld) + englisch);
+    };
+    for (const TFLAECHE* f : flaechen) {
+        pruefen(TEingabefeld::Profiltiefe, f->Profiltiefe, "als Profiltiefe der Wurzel ", " as the chord of the root");
+        for (const auto& seg : f->Segmente) {
+            pruefen(TEingabefeld::Profiltiefe, seg->Profiltiefe, "als Profiltiefe eines Schnitts ", " as the chord of a section");
+            pruefen(TEingabefeld::Segmentbreite, seg->Segmentbreite, "als Segmentbreite ", " as a segment width");
+        }
+    }
+}
+
 }  // namespace
 
 TImportformat ImportformatAusDatei(const fs::path& datei)
@@ -497,6 +515,7 @@ int Importieren(TBearbeitung& b, const fs::path& datei)
     if (format == TImportformat::Flg) {
         const TFlgDatei d = FlgEinlesen(datei);
         auto f = FlgFlaeche(d, datei);
+        MasseGueltig(datei, {f.get()});
         PanelzahlPruefen(datei, Panelzahl(b.Flugzeug) + Panelzahl(*f));
         BaueFlaeche(*f, b.Host);
         TFLUGZEUG& fz = b.Flugzeug;
@@ -519,9 +538,12 @@ int Importieren(TBearbeitung& b, const fs::path& datei)
     case TImportformat::Tx4: gruppen = Tx4Lesen(datei, b.Host); break;
     default: return 0;
     }
-    long double panels = Panelzahl(b.Flugzeug);
+    std::vector<const TFLAECHE*> gelesen;
     for (const TFlaechengruppe& gruppe : gruppen)
-        for (const auto& f : gruppe) panels += Panelzahl(*f);
+        for (const auto& f : gruppe) gelesen.push_back(f.get());
+    MasseGueltig(datei, gelesen);
+    long double panels = Panelzahl(b.Flugzeug);
+    for (const TFLAECHE* f : gelesen) panels += Panelzahl(*f);
     PanelzahlPruefen(datei, panels);
     int anzahl = 0;
     for (TFlaechengruppe& gruppe : gruppen) {

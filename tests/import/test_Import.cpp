@@ -187,6 +187,8 @@ TEST(Import, ABrokenFileImportsNothingAndSaysWhatWasWrong)
         {"Tt4 gekuerzt", "kurz.Tt4", std::vector<std::string>(tt4.begin(), tt4.begin() + 25), 26},
         {"Tt4 keine Zahl", "text.Tt4", ersetzt(tt4, 3, "180 mm"), 4},
         {"Tt4 fuenf Segmente", "fuenf.Tt4", ersetzt(tt4, 18, "5"), 19},
+        // A chord no input field takes (it would also have asked for endless panels).
+        {"Tt4 Profiltiefe null", "null.Tt4", ersetzt(tt4, 3, "0"), 0},
         {"Tx4 ohne Ende", "kurz.Tx4", std::vector<std::string>(tx4.begin(), tx4.begin() + 27), 27},
         {"Tx4 keine Zahl", "text.Tx4", ersetzt(tx4, 19, "<y>sechshundert</y>"), 20},
         {"FLG keine Zahl", "text.FLG", ersetzt(flg, 65, "0,1=links"), 66},
