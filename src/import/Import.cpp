@@ -50,9 +50,27 @@ T3Vektor Platzierungsversatz(const TFLUGZEUG& fz)
     return d;
 }
 
+/// Refuses `datei` when a chord or a segment width it gives lies outside what the input fields take.
+void MasseGueltig(const fs::path& datei, const std::vector<const TFLAECHE*>& flaechen)
+{
+    const auto pruefen = [&](TEingabefeld feld, Extended wert, const std::string& deutsch, const char* englisch) {
+        if (!WertZulaessig(feld, wert))
+            throw EDatei(datei.string(), 0, RealToText(wert, 0, 5, '.'),
+                         DeutscheMeldungen() ? deutsch + Wertebereich(feld) : Wertebereich(feld) + englisch);
+    };
+    for (const TFLAECHE* f : flaechen) {
+        pruefen(TEingabefeld::Profiltiefe, f->Profiltiefe, "als Profiltiefe der Wurzel ", " as the chord of the root");
+        for (const auto& seg : f->Segmente) {
+            pruefen(TEingabefeld::Profiltiefe, seg->Profiltiefe, "als Profiltiefe eines Schnitts ", " as the chord of a section");
+            pruefen(TEingabefeld::Segmentbreite, seg->Segmentbreite, "als Segmentbreite ", " as a segment width");
+        }
+    }
+}
+
 /// A wing of a project file as a surface: the root section and its segments, all with the default
-/// profile and the automatic spanwise panel count.
-std::unique_ptr<TFLAECHE> Projektfluegel(Extended wurzeltiefe, const std::vector<Extended>& breiten,
+/// profile and the automatic spanwise panel count. Refused before anything is built when a chord or
+/// width lies outside the input limits or the panels would not fit into the memory.
+std::unique_ptr<TFLAECHE> Projektfluegel(const fs::path& datei, Extended wurzeltiefe, const std::vector<Extended>& breiten,
                                         const std::vector<Extended>& tiefen, const std::vector<Extended>& vorderkanten)
 {
     auto f = std::make_unique<TFLAECHE>(TFlaechenArt::Fluegel);
@@ -68,6 +86,8 @@ std::unique_ptr<TFLAECHE> Projektfluegel(Extended wurzeltiefe, const std::vector
         f->Segmente.Add(std::move(s));
         f->Segmente.Get(static_cast<int>(j))->AnzahlPanelsY = AutomatischePanelsY(*f, static_cast<int>(j));
     }
+    MasseGueltig(datei, {f.get()});
+    PanelzahlPruefen(datei, Panelzahl(*f));
     return f;
 }
 
@@ -193,7 +213,7 @@ std::vector<TFlaechengruppe> Tt4Lesen(const fs::path& datei, const TFLUGZEUG& zi
         T3Vektor position;
         position.x = l.Zahl(Sprachwahl("die Flügelposition X in mm", "the wing position X in mm")) / 1000.0L + d.x;
         position.z = l.Zahl(Sprachwahl("die Flügelposition Z in mm", "the wing position Z in mm")) / 1000.0L + d.z;
-        auto f = Projektfluegel(tiefen[0], std::vector<Extended>(breiten.begin(), breiten.begin() + n),
+        auto f = Projektfluegel(datei, tiefen[0], std::vector<Extended>(breiten.begin(), breiten.begin() + n),
                                 std::vector<Extended>(tiefen.begin() + 1, tiefen.begin() + 1 + n), x);
         gruppen.push_back(Fluegelhaelften(std::move(f), position, wurzelabstand, host));
     }
@@ -331,7 +351,7 @@ std::vector<TFlaechengruppe> Tx4Lesen(const fs::path& datei, THost& host)
             tiefen.push_back(w.Schnitte[k].Chord / 1000.0L);
             x.push_back(w.Schnitte[k].X / 1000.0L);
         }
-        auto f = Projektfluegel(w.Schnitte[0].Chord / 1000.0L, breiten, tiefen, x);
+        auto f = Projektfluegel(datei, w.Schnitte[0].Chord / 1000.0L, breiten, tiefen, x);
         T3Vektor position;
         position.x = w.PositionX / 1000.0L;
         position.z = w.PositionZ / 1000.0L;
@@ -478,23 +498,6 @@ void Importende(TBearbeitung& b, bool aktuelleSetzen)
     b.Host.Flags.Stoppanforderung = true;  // a computation in progress no longer fits the aircraft
     b.Host.Aktualisieren();
     b.Host.NeuZeichnen();
-}
-
-/// Refuses `datei` when a chord or a segment width it gives lies outside what the input fields take.
-void MasseGueltig(const fs::path& datei, const std::vector<const TFLAECHE*>& flaechen)
-{
-    const auto pruefen = [&](TEingabefeld feld, Extended wert, const std::string& deutsch, const char* englisch) {
-        if (!WertZulaessig(feld, wert))
-            throw EDatei(datei.string(), 0, RealToText(wert, 0, 5, '.'),
-                         DeutscheMeldungen() ? deutsch + Wertebereich(feld) : Wertebereich(feld) + englisch);
-    };
-    for (const TFLAECHE* f : flaechen) {
-        pruefen(TEingabefeld::Profiltiefe, f->Profiltiefe, "als Profiltiefe der Wurzel ", " as the chord of the root");
-        for (const auto& seg : f->Segmente) {
-            pruefen(TEingabefeld::Profiltiefe, seg->Profiltiefe, "als Profiltiefe eines Schnitts ", " as the chord of a section");
-            pruefen(TEingabefeld::Segmentbreite, seg->Segmentbreite, "als Segmentbreite ", " as a segment width");
-        }
-    }
 }
 
 }  // namespace

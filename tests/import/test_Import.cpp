@@ -189,6 +189,8 @@ TEST(Import, ABrokenFileImportsNothingAndSaysWhatWasWrong)
         {"Tt4 fuenf Segmente", "fuenf.Tt4", ersetzt(tt4, 18, "5"), 19},
         // A chord no input field takes (it would also have asked for endless panels).
         {"Tt4 Profiltiefe null", "null.Tt4", ersetzt(tt4, 3, "0"), 0},
+        // A span of a million kilometres: billions of automatic panels, refused before the wing is built.
+        {"Tt4 endlos lang", "lang.Tt4", ersetzt(tt4, 8, "1e12"), 0},
         {"Tx4 ohne Ende", "kurz.Tx4", std::vector<std::string>(tx4.begin(), tx4.begin() + 27), 27},
         {"Tx4 keine Zahl", "text.Tx4", ersetzt(tx4, 19, "<y>sechshundert</y>"), 20},
         {"FLG keine Zahl", "text.FLG", ersetzt(flg, 65, "0,1=links"), 66},
