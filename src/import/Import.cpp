@@ -51,19 +51,17 @@ T3Vektor Platzierungsversatz(const TFLUGZEUG& fz)
 }
 
 /// Refuses `datei` when a chord or a segment width it gives lies outside what the input fields take.
-void MasseGueltig(const fs::path& datei, const std::vector<const TFLAECHE*>& flaechen)
+void MasseGueltig(const fs::path& datei, const TFLAECHE& f)
 {
     const auto pruefen = [&](TEingabefeld feld, Extended wert, const std::string& deutsch, const char* englisch) {
         if (!WertZulaessig(feld, wert))
             throw EDatei(datei.string(), 0, RealToText(wert, 0, 5, '.'),
                          DeutscheMeldungen() ? deutsch + Wertebereich(feld) : Wertebereich(feld) + englisch);
     };
-    for (const TFLAECHE* f : flaechen) {
-        pruefen(TEingabefeld::Profiltiefe, f->Profiltiefe, "als Profiltiefe der Wurzel ", " as the chord of the root");
-        for (const auto& seg : f->Segmente) {
-            pruefen(TEingabefeld::Profiltiefe, seg->Profiltiefe, "als Profiltiefe eines Schnitts ", " as the chord of a section");
-            pruefen(TEingabefeld::Segmentbreite, seg->Segmentbreite, "als Segmentbreite ", " as a segment width");
-        }
+    pruefen(TEingabefeld::Profiltiefe, f.Profiltiefe, "als Profiltiefe der Wurzel ", " as the chord of the root");
+    for (const auto& seg : f.Segmente) {
+        pruefen(TEingabefeld::Profiltiefe, seg->Profiltiefe, "als Profiltiefe eines Schnitts ", " as the chord of a section");
+        pruefen(TEingabefeld::Segmentbreite, seg->Segmentbreite, "als Segmentbreite ", " as a segment width");
     }
 }
 
@@ -86,7 +84,7 @@ std::unique_ptr<TFLAECHE> Projektfluegel(const fs::path& datei, Extended wurzelt
         f->Segmente.Add(std::move(s));
         f->Segmente.Get(static_cast<int>(j))->AnzahlPanelsY = AutomatischePanelsY(*f, static_cast<int>(j));
     }
-    MasseGueltig(datei, {f.get()});
+    MasseGueltig(datei, *f);
     PanelzahlPruefen(datei, Panelzahl(*f));
     return f;
 }
@@ -518,7 +516,7 @@ int Importieren(TBearbeitung& b, const fs::path& datei)
     if (format == TImportformat::Flg) {
         const TFlgDatei d = FlgEinlesen(datei);
         auto f = FlgFlaeche(d, datei);
-        MasseGueltig(datei, {f.get()});
+        MasseGueltig(datei, *f);
         PanelzahlPruefen(datei, Panelzahl(b.Flugzeug) + Panelzahl(*f));
         BaueFlaeche(*f, b.Host);
         TFLUGZEUG& fz = b.Flugzeug;
@@ -541,12 +539,11 @@ int Importieren(TBearbeitung& b, const fs::path& datei)
     case TImportformat::Tx4: gruppen = Tx4Lesen(datei, b.Host); break;
     default: return 0;
     }
-    std::vector<const TFLAECHE*> gelesen;
-    for (const TFlaechengruppe& gruppe : gruppen)
-        for (const auto& f : gruppe) gelesen.push_back(f.get());
-    MasseGueltig(datei, gelesen);
+    // Chords and widths were checked as each surface was read (scene reader, project wings); the
+    // panels count for the whole aircraft.
     long double panels = Panelzahl(b.Flugzeug);
-    for (const TFLAECHE* f : gelesen) panels += Panelzahl(*f);
+    for (const TFlaechengruppe& gruppe : gruppen)
+        for (const auto& f : gruppe) panels += Panelzahl(*f);
     PanelzahlPruefen(datei, panels);
     int anzahl = 0;
     for (TFlaechengruppe& gruppe : gruppen) {
